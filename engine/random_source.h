@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kwintor {
+
+// Seeds the generator's random source from the time of day (UTC) in
+// milliseconds since midnight. Runs by itself once as the program starts.
+void SeedRandom();
+
+// Seeds it with a fixed value, so that tests can repeat a sequence.
+void SeedRandom(std::uint32_t seed);
+
+// A uniform whole number from 0 to bound - 1; bound must be at least 1.
+std::uint32_t DrawBelow(std::uint32_t bound);
+
+}  // namespace kwintor

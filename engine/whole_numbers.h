@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace kwintor {
+
+// Truncates towards zero; values beyond the 32-bit range saturate and NaN
+// gives 0, so no evaluated value can make the conversion undefined.
+inline std::int32_t TruncateToInt32(long double value)
+{
+    using Limits = std::numeric_limits<std::int32_t>;
+    if (std::isnan(value))
+        return 0;
+    if (value <= static_cast<long double>(Limits::min()))
+        return Limits::min();
+    if (value >= static_cast<long double>(Limits::max()))
+        return Limits::max();
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace kwintor

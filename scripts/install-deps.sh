@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the packages of debian-packages.txt that this machine is missing.
+# Runs apt-get directly as root, through sudo otherwise; never asks questions.
+set -euo pipefail
+
+list="$(dirname "${BASH_SOURCE[0]}")/debian-packages.txt"
+missing=()
+while read -r package; do
+    [[ -z "$package" || "$package" == \#* ]] && continue
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done < "$list"
+
+(( ${#missing[@]} == 0 )) && exit 0
+
+as_root=()
+(( EUID == 0 )) || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" </dev/null

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds Kwintor and starts it. The game keeps its files in build/play/run.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build/play"
+
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+mkdir -p "$build/run"
+cd "$build/run"
+exec "$build/game/kwintor"
