@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstddef>
+
+namespace kwintor::bench {
+
+// How often the program has allocated from the free store so far. The bench
+// binary replaces the global operator new and delete to keep this count.
+std::size_t AllocationCount();
+
+}  // namespace kwintor::bench

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace kwintor::bench {
+
+// Evaluates every benchmarked expression with both evaluators once; false,
+// after saying why on stderr, when any value differs or either one fails.
+bool EvaluatorsAgree();
+
+// One generation benchmark per level row and operand count.
+void RegisterGenerationBenchmarks();
+
+}  // namespace kwintor::bench
