@@ -1,12 +1,3 @@
-#include <QApplication>
-#include <QWidget>
+#include "startup.h"
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    application.setApplicationDisplayName(QStringLiteral("Kwintor-matematyczny test"));
-    QWidget board;
-    board.setWindowTitle(QStringLiteral("Kwintor"));
-    board.showMaximized();
-    return application.exec();
-}
+int main(int argc, char* argv[]) { return kwintor::RunKwintor(argc, argv); }

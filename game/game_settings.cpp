@@ -1,0 +1,7 @@
+#include "game_settings.h"
+
+namespace kwintor {
+
+constinit Settings GameSettings;
+
+}  // namespace kwintor

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <array>
+#include <memory>
+
+#include "bevel.h"
+#include "gform.h"
+#include "label.h"
+#include "picture_box.h"
+#include "wave_playback.h"
+
+namespace kwintor {
+
+// The game board. Widgets keep the names the rest of the game knows them by.
+class TForm1 : public TGradientForm {
+    Q_OBJECT
+
+public:
+    // Creating the window starts the first game; `player` plays the drop sound.
+    explicit TForm1(std::unique_ptr<WavePlayback> player = std::make_unique<SoundEffectPlayback>());
+    ~TForm1() override;
+
+    // Puts the next equation of CurrentLevel on the board.
+    void NewRound();
+
+    // Operand labels X1..X5, slot pictures Image5..Image8 and their frames.
+    std::array<Label*, 5> OperandLabels() const { return {X1, X2, X3, x4, X5}; }
+    std::array<PictureBox*, 4> Slots() const { return {Image5, Image6, Image7, Image8}; }
+    std::array<Bevel*, 4> SlotFrames() const { return {Beve1, Beve2, Beve3, Beve4}; }
+
+    Bevel* Bevel1;
+    PictureBox* Image1;
+    PictureBox* Image2;
+    PictureBox* Image3;
+    PictureBox* Image4;
+    Bevel* Bevel2;
+    Bevel* Bevel3;
+    Bevel* Bevel4;
+    Bevel* Beve1;
+    PictureBox* Image5;
+    Label* X1;
+    Label* X2;
+    Label* Wynik;
+    Bevel* Beve2;
+    PictureBox* Image6;
+    Label* X3;
+    Bevel* Beve3;
+    PictureBox* Image7;
+    Label* x4;
+    Bevel* Beve4;
+    PictureBox* Image8;
+    Label* X5;
+    QMenuBar* MainMenu1;
+    QMenu* Gra1;
+    QMenu* Opcje1;
+    QAction* Pomoc1;
+    QAction* Nowa1;
+    QAction* Najlepszewyniki1;
+    QAction* Wyjcie1;
+    QAction* Poziomtrudnoci1;
+    QAction* Poziomtrudnocigry1;
+    QAction* Nowytest1;
+    std::unique_ptr<WavePlayback> grajek;
+    QAction* Dwik1;
+    QLineEdit* Edit1;
+    Bevel* Bevel5;
+    Label* e_punkty;
+    Label* Punkty;
+    Label* Label1;
+    Label* czas;
+    Bevel* Bevel6;
+    Bevel* Bevel7;
+    Label* opis;
+    Label* Label2;
+    Bevel* Bevel8;
+    Bevel* Bevel9;
+    QPushButton* Button1;
+    Bevel* Bevel10;
+    QPushButton* Button2;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateBoard();
+    void CreateMenu();
+    void FormCreate();
+    void LayOutOperands(std::uint8_t operandCount);
+};
+
+extern TForm1* Form1;
+
+}  // namespace kwintor

@@ -1,0 +1,68 @@
+#include <string>
+
+#include "error_display.h"
+#include "game_settings.h"
+#include "level_table.h"
+#include "main_window.h"
+
+namespace kwintor {
+
+namespace {
+
+constexpr int SecondsPerOperand = 20;
+
+// Left edge of Wynik for 2, 3, 4 and 5 operands.
+constexpr std::array<int, 4> ResultLeftEdges = {180, 280, 405, 510};
+
+// A mask without any operator could never give an equation (the generator
+// would refuse it); such a round uses all four operators instead.
+OperatorMask GeneratableMask(OperatorMask mask) { return (mask & AllOperators) != 0 ? mask : AllOperators; }
+
+}  // namespace
+
+void TForm1::NewRound()
+{
+    const LevelRow row = LevelRowFor(GameSettings.CurrentLevel);
+    if (row.OperandCount)
+        GameSettings.OperandCount = *row.OperandCount;
+    const std::uint8_t operandCount = GameSettings.OperandCount;
+    const OperatorMask mask = GeneratableMask(row.GenerationMask.value_or(GameSettings.OperatorMask));
+    const bool testMode = GameSettings.CurrentLevel == TestMode;
+
+    czas->SetCaption(QString::number(testMode ? 0 : operandCount * SecondsPerOperand));
+    opis->SetCaption(testMode ? QStringLiteral("Test ")
+                              : QStringLiteral("Poziom ") + QString::number(GameSettings.CurrentLevel));
+    PlayerOperators.Fill(OperatorCode::Empty);
+    if (!GenerateEquation(operandCount, mask, row.LargestOperand))
+        throw Error(QStringLiteral("Nie można ułożyć równania o %1 liczbach").arg(operandCount));
+    Wynik->SetCaption(QStringLiteral("=") + QString::number(EquationTarget(operandCount)));
+    std::string equationText;
+    FormatEquation(operandCount, equationText);
+    Edit1->setText(QString::fromStdString(equationText));
+    LayOutOperands(operandCount);
+}
+
+// Shows the operands and the slot frames between them; every slot is emptied.
+void TForm1::LayOutOperands(std::uint8_t operandCount)
+{
+    const auto operands = OperandLabels();
+    const auto frames = SlotFrames();
+    for (std::size_t i = 2; i < operands.size(); ++i)
+        operands[i]->hide();
+    for (std::size_t i = 1; i < frames.size(); ++i)
+        frames[i]->hide();
+    for (PictureBox* slot : Slots())
+        slot->SetPicture({});
+
+    for (std::uint8_t number = 1; number <= operandCount && number <= operands.size(); ++number) {
+        Label* operand = operands[number - 1];
+        operand->SetCaption(QString::number(Equation[number].Operand));
+        operand->show();
+        if (number >= 2)
+            frames[number - 2]->show();
+    }
+    if (operandCount >= 2 && operandCount <= MaxOperands)
+        Wynik->move(ResultLeftEdges[operandCount - 2], Wynik->y());
+}
+
+}  // namespace kwintor

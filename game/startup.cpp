@@ -1,0 +1,58 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "about_window.h"
+#include "desktop_metrics.h"
+#include "main_window.h"
+#include "najlepsi.h"
+#include "start_level_dialog.h"
+#include "test_difficulty_dialog.h"
+
+namespace kwintor {
+
+void SetUpApplication(QApplication& application)
+{
+    application.setApplicationDisplayName(QStringLiteral("Kwintor-matematyczny test"));
+    application.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    application.setPalette(desktop::ClassicPalette());
+    application.setFont(desktop::SansSerifFont(11));
+}
+
+// The main window's creation starts the first game, before the others exist.
+KwintorWindows::KwintorWindows()
+{
+    main_ = std::make_unique<TForm1>();
+    Form1 = main_.get();
+    testDifficulty_ = std::make_unique<TForm2>();
+    Form2 = testDifficulty_.get();
+    startLevel_ = std::make_unique<TForm3>();
+    Form3 = startLevel_.get();
+    about_ = std::make_unique<TForm4>();
+    Form4 = about_.get();
+    bestScores_ = std::make_unique<Tnaj2>();
+    naj2 = bestScores_.get();
+}
+
+KwintorWindows::~KwintorWindows()
+{
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+    Form4 = nullptr;
+    naj2 = nullptr;
+}
+
+// The engine has seeded its random source and GameSettings hold their
+// defaults before this runs: both happen as the modules are initialised.
+int RunKwintor(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    SetUpApplication(application);
+    KwintorWindows windows;
+    Form1->showMaximized();
+    return application.exec();
+}
+
+}  // namespace kwintor

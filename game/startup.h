@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+
+class QApplication;
+
+namespace kwintor {
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class Tnaj2;
+
+// The application's title, style, palette and font.
+void SetUpApplication(QApplication& application);
+
+// The five windows, created in their order and published as Form1, Form2,
+// Form3, Form4 and naj2; they live as long as this object.
+class KwintorWindows {
+public:
+    KwintorWindows();
+    ~KwintorWindows();
+
+private:
+    std::unique_ptr<TForm1> main_;
+    std::unique_ptr<TForm2> testDifficulty_;
+    std::unique_ptr<TForm3> startLevel_;
+    std::unique_ptr<TForm4> about_;
+    std::unique_ptr<Tnaj2> bestScores_;
+};
+
+// Starts Kwintor and runs it until the main window is closed.
+int RunKwintor(int argc, char* argv[]);
+
+}  // namespace kwintor

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+#include "equation.h"
+
+namespace kwintor {
+
+inline constexpr int TileSize = 32;
+inline const QColor TileBackground {0xC0, 0xC0, 0xC0};
+inline const QColor TileGlyph {0xFF, 0x00, 0x00};
+inline const QColor TileOutline {0x00, 0x00, 0x00};
+
+// The palette tile of an operator: a red glyph with a one-pixel black
+// outline on silver. The empty slot has no picture: a null image.
+QImage TilePicture(OperatorCode code);
+
+}  // namespace kwintor

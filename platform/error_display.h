@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <stdexcept>
+#include <utility>
+
+namespace kwintor {
+
+// A failure of a file or device, carrying the text shown to the player.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString& message)
+        : std::runtime_error(message.toStdString())
+    {
+    }
+    QString Message() const { return QString::fromUtf8(what()); }
+};
+
+// The box for an error nothing else caught: the application title as
+// caption, `message` followed by ".", a stop icon and OK. Modal.
+void ShowErrorDisplay(const QString& message);
+
+// Runs `action`; whatever it throws ends there and is shown by the error
+// display, so no exception ever unwinds into Qt's event dispatch.
+template <typename Action> void RunGuarded(Action&& action) noexcept
+{
+    try {
+        std::forward<Action>(action)();
+    } catch (const std::exception& error) {
+        ShowErrorDisplay(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowErrorDisplay(QStringLiteral("Nieznany błąd"));
+    }
+}
+
+// `handler` wrapped for connecting to a signal: every call runs guarded.
+template <typename Handler> auto Guarded(Handler handler)
+{
+    return [handler = std::move(handler)](auto&&... arguments) {
+        RunGuarded([&] { handler(std::forward<decltype(arguments)>(arguments)...); });
+    };
+}
+
+}  // namespace kwintor

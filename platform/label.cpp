@@ -1,0 +1,32 @@
+#include "label.h"
+
+#include "text_width.h"
+
+namespace kwintor {
+
+Label::Label(QWidget* parent)
+    : QLabel(parent)
+{
+    setMargin(0);
+    setIndent(0);
+}
+
+void Label::SetAutoSize(bool autoSize)
+{
+    autoSize_ = autoSize;
+    FitToCaption();
+}
+
+void Label::SetCaption(const QString& caption)
+{
+    setText(caption);
+    FitToCaption();
+}
+
+void Label::FitToCaption()
+{
+    if (autoSize_)
+        resize(TextWidth(font(), text()), fontMetrics().height());
+}
+
+}  // namespace kwintor

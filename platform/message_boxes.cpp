@@ -1,0 +1,97 @@
+#include "message_boxes.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kwintor {
+
+namespace {
+
+constexpr int MaxInputLength = 255;
+
+QLabel* PlainLabel(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// QMessageBox reports Escape and the window frame alike; the game tells them apart.
+class MessageDialog : public QDialog {
+public:
+    explicit MessageDialog(const QString& text);
+
+    void reject() override { done(MessageBoxOk); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        done(MessageBoxClosed);
+        event->accept();
+    }
+};
+
+MessageDialog::MessageDialog(const QString& text)
+{
+    setObjectName(QStringLiteral("kwintorMessageBox"));
+    setWindowTitle(QGuiApplication::applicationDisplayName());
+    auto* buttons = new QDialogButtonBox;
+    buttons->setCenterButtons(true);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { done(MessageBoxOk); });
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(PlainLabel(text));
+    layout->addWidget(buttons);
+}
+
+QLineEdit* AddInputLine(QDialog& dialog, const QString& prompt, const QString& initialText)
+{
+    auto* edit = new QLineEdit;
+    edit->setMaxLength(MaxInputLength);
+    edit->setText(initialText);
+    // Focus by tab selects all by itself, focus from the window manager does not.
+    edit->selectAll();
+    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 40);
+    QLabel* label = PlainLabel(prompt);
+    label->setBuddy(edit);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(label);
+    layout->addWidget(edit);
+    layout->addWidget(buttons);
+    return edit;
+}
+
+}  // namespace
+
+int ShowMessageBox(const QString& text)
+{
+    MessageDialog dialog(text);
+    return dialog.exec();
+}
+
+QString InputBox(const QString& caption, const QString& prompt, const QString& initialText,
+                 const QValidator* validator)
+{
+    // Without a parent, Qt puts the box in the middle of the screen.
+    QDialog dialog;
+    dialog.setObjectName(QStringLiteral("kwintorInputBox"));
+    dialog.setWindowTitle(caption);
+    QLineEdit* edit = AddInputLine(dialog, prompt, initialText);
+    edit->setValidator(validator);
+    return dialog.exec() == QDialog::Accepted ? edit->text() : initialText;
+}
+
+}  // namespace kwintor

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace kwintor {
+
+// A picture that can be dragged and dropped on within the application.
+// A drag starts at the press of the left button (a double click too),
+// before the mouse moves; releasing it over a picture box whose accept test
+// says yes calls that box's drop handler, anywhere else nothing happens. A
+// press and release without moving thus drops the box onto itself. Moves
+// and the release belong to the drag, not to the box; a double click reaches
+// mousePressEvent through QWidget.
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    using AcceptTest = std::function<bool(PictureBox& source)>;
+    using DropHandler = std::function<void(PictureBox& target, PictureBox& source)>;
+
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // The picture is drawn at the top left, unscaled; an empty image means none.
+    void SetPicture(const QImage& picture);
+    const QImage& Picture() const { return picture_; }
+    bool HasPicture() const { return !picture_.isNull(); }
+
+    void SetDraggable(bool draggable) { draggable_ = draggable; }
+    bool IsDraggable() const { return draggable_; }
+
+    // Without an accept test the box refuses every drop.
+    void SetAcceptTest(AcceptTest test) { acceptTest_ = std::move(test); }
+    void SetDropHandler(DropHandler handler) { dropHandler_ = std::move(handler); }
+
+    bool Accepts(PictureBox& source) const { return acceptTest_ && acceptTest_(source); }
+    void Drop(PictureBox& source);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+    bool draggable_ = false;
+    AcceptTest acceptTest_;
+    DropHandler dropHandler_;
+};
+
+}  // namespace kwintor

@@ -1,0 +1,66 @@
+#include "wave_format.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QtEndian>
+
+#include <optional>
+
+namespace kwintor {
+
+namespace {
+
+constexpr int ChunkHeaderSize = 8;
+constexpr qsizetype FormatFieldsSize = 16;
+constexpr quint16 PcmFormat = 1;
+
+// Skips the chunks in front of the first one named `id` and leaves the file
+// at its body; returns the body's size.
+std::optional<quint32> FindChunk(QIODevice& file, const char* id)
+{
+    for (;;) {
+        const QByteArray header = file.read(ChunkHeaderSize);
+        if (header.size() != ChunkHeaderSize)
+            return std::nullopt;
+        const auto size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (header.startsWith(id))
+            return size;
+        if (!file.seek(file.pos() + size + (size & 1)))
+            return std::nullopt;
+    }
+}
+
+// QSoundEffect of Qt 6.4 refuses float and extensible formats and never
+// finishes loading 24 bit samples, nor samples cut short.
+bool IsPlayableFormat(const QByteArray& fields)
+{
+    if (fields.size() != FormatFieldsSize)
+        return false;
+    const char* bytes = fields.constData();
+    const auto format = qFromLittleEndian<quint16>(bytes);
+    const auto channels = qFromLittleEndian<quint16>(bytes + 2);
+    const auto sampleRate = qFromLittleEndian<quint32>(bytes + 4);
+    const auto bitsPerSample = qFromLittleEndian<quint16>(bytes + 14);
+    const bool decodedDepth = bitsPerSample == 8 || bitsPerSample == 16 || bitsPerSample == 32;
+    return format == PcmFormat && channels > 0 && sampleRate > 0 && decodedDepth;
+}
+
+}  // namespace
+
+bool IsPlayableWave(QIODevice& file)
+{
+    const QByteArray riff = file.read(12);
+    if (riff.size() != 12 || !riff.startsWith("RIFF") || !riff.endsWith("WAVE"))
+        return false;
+    const std::optional<quint32> formatSize = FindChunk(file, "fmt ");
+    if (!formatSize || *formatSize < FormatFieldsSize)
+        return false;
+    // Without the pad byte of an odd chunk, as the decoder skips it.
+    const qint64 formatEnd = file.pos() + *formatSize;
+    if (!IsPlayableFormat(file.read(FormatFieldsSize)) || !file.seek(formatEnd))
+        return false;
+    const std::optional<quint32> dataSize = FindChunk(file, "data");
+    return dataSize && file.pos() + *dataSize <= file.size();
+}
+
+}  // namespace kwintor

@@ -1,0 +1,12 @@
+#pragma once
+
+class QIODevice;
+
+namespace kwintor {
+
+// Whether `file`, read from its start, is a RIFF wave file that QSoundEffect
+// decodes: a "fmt " chunk with 8, 16 or 32 bit integer PCM, then a "data"
+// chunk all there. Reads the chunk headers only.
+bool IsPlayableWave(QIODevice& file);
+
+}  // namespace kwintor

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the game, starts it on a virtual display with a window manager and
+# saves a picture of the screen: scripts/screenshot.sh [out.png] [seconds]
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+out=$(realpath -m "${1:-screenshot.png}")
+wait_seconds=${2:-3}
+build="$root/build/play"
+
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" --parallel "$(nproc)" >/dev/null
+
+display=:$(( 90 + RANDOM % 9 ))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
+xvfb=$!
+trap 'kill $game $wm $xvfb 2>/dev/null || true' EXIT
+sleep 1
+DISPLAY=$display openbox &
+wm=$!
+sleep 1
+mkdir -p "$build/run"
+(cd "$build/run" && DISPLAY=$display QT_QPA_PLATFORM=xcb exec "$build/game/kwintor") &
+game=$!
+sleep "$wait_seconds"
+DISPLAY=$display import -window root "$out"
+echo "$out"

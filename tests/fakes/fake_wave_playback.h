@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "error_display.h"
+#include "wave_playback.h"
+
+// Records what the game asks of its sound, and can fail like a machine
+// without a sound device.
+class FakeWavePlayback : public kwintor::WavePlayback {
+public:
+    void Open(const QString& fileName) override
+    {
+        if (!failure.isEmpty())
+            throw kwintor::Error(failure);
+        opened << fileName;
+    }
+    void Play() override { ++plays; }
+
+    QString failure;  // when set, Open throws it
+    QStringList opened;
+    int plays = 0;
+};

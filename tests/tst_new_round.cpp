@@ -1,0 +1,207 @@
+#include <QtTest>
+
+#include "fakes/fake_wave_playback.h"
+#include "game_settings.h"
+#include "main_window.h"
+#include "random_source.h"
+#include "tile_pictures.h"
+
+using namespace kwintor;
+
+namespace {
+
+constexpr int Rounds = 300;
+
+// The largest operand and the operators seen over many rounds.
+struct Observed {
+    int largestOperand = 0;
+    OperatorMask operators = 0;
+};
+
+Observed PlayRounds(TForm1& form)
+{
+    Observed seen;
+    for (int round = 0; round < Rounds; ++round) {
+        form.NewRound();
+        for (std::uint8_t i = 1; i <= GameSettings.OperandCount; ++i) {
+            seen.largestOperand = std::max(seen.largestOperand, int(Equation[i].Operand));
+            const bool afterDivision = i > 1 && Equation[i - 1].Operator == OperatorCode::Division;
+            if (i < GameSettings.OperandCount &&
+                !(afterDivision && Equation[i].Operator == OperatorCode::Plus))
+                seen.operators |= MaskBit(Equation[i].Operator);
+        }
+    }
+    return seen;
+}
+
+}  // namespace
+
+class NewRoundTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { form.reset(); }
+    void levels_data();
+    void levels();
+    void layoutPerOperandCount_data();
+    void layoutPerOperandCount();
+    void emptyOperatorMaskStillGivesEquations_data();
+    void emptyOperatorMaskStillGivesEquations();
+    void newRoundEmptiesEverySlotAndKeepsTheScore();
+
+private:
+    std::unique_ptr<TForm1> form;
+};
+
+void NewRoundTest::init()
+{
+    GameSettings = Settings {};
+    SeedRandom(11);
+    form = std::make_unique<TForm1>(std::make_unique<FakeWavePlayback>());
+}
+
+void NewRoundTest::levels_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("countBefore");  // what the last round left in GameSettings
+    QTest::addColumn<int>("playerMask");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("largest");
+    QTest::addColumn<int>("mask");  // the operators the equations may hold
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("1") << 1 << 5 << 15 << 2 << 20 << 15 << "Poziom 1";
+    QTest::newRow("2") << 2 << 2 << 15 << 3 << 5 << 12 << "Poziom 2";
+    QTest::newRow("3") << 3 << 3 << 15 << 3 << 10 << 14 << "Poziom 3";
+    QTest::newRow("4") << 4 << 3 << 15 << 3 << 10 << 15 << "Poziom 4";
+    QTest::newRow("5 keeps 3") << 5 << 3 << 15 << 3 << 10 << 15 << "Poziom 5";
+    QTest::newRow("10 with the player's mask") << 10 << 3 << 1 << 3 << 10 << 1 << "Poziom 10";
+    QTest::newRow("11") << 11 << 3 << 1 << 4 << 8 << 15 << "Poziom 11";
+    QTest::newRow("12 keeps 4") << 12 << 4 << 15 << 4 << 10 << 15 << "Poziom 12";
+    QTest::newRow("14 keeps 4") << 14 << 4 << 15 << 4 << 10 << 15 << "Poziom 14";
+    QTest::newRow("15") << 15 << 4 << 15 << 4 << 12 << 15 << "Poziom 15";
+    QTest::newRow("20") << 20 << 4 << 15 << 4 << 12 << 15 << "Poziom 20";
+    QTest::newRow("21") << 21 << 4 << 15 << 5 << 12 << 15 << "Poziom 21";
+    QTest::newRow("30") << 30 << 5 << 15 << 5 << 12 << 15 << "Poziom 30";
+    QTest::newRow("31") << 31 << 5 << 15 << 5 << 18 << 15 << "Poziom 31";
+    QTest::newRow("32 keeps 5") << 32 << 5 << 15 << 5 << 10 << 15 << "Poziom 32";
+    QTest::newRow("1000 with minus only") << 1000 << 5 << 2 << 5 << 10 << 2 << "Poziom 1000";
+    QTest::newRow("0") << 0 << 2 << 15 << 2 << 10 << 15 << "Poziom 0";
+    QTest::newRow("started at 10 after start-up") << 10 << 2 << 15 << 2 << 10 << 15 << "Poziom 10";
+    QTest::newRow("test mode") << -1 << 4 << 9 << 4 << 10 << 9 << "Test ";
+}
+
+void NewRoundTest::levels()
+{
+    QFETCH(int, level);
+    QFETCH(int, countBefore);
+    QFETCH(int, playerMask);
+    QFETCH(int, count);
+    QFETCH(int, largest);
+    QFETCH(int, mask);
+    QFETCH(QString, caption);
+
+    GameSettings.CurrentLevel = level;
+    GameSettings.OperandCount = static_cast<std::uint8_t>(countBefore);
+    GameSettings.OperatorMask = static_cast<OperatorMask>(playerMask);
+    const Observed seen = PlayRounds(*form);
+
+    QCOMPARE(int(GameSettings.OperandCount), count);
+    QCOMPARE(GameSettings.OperatorMask, OperatorMask(playerMask));
+    QCOMPARE(GameSettings.CurrentLevel, level);
+    QCOMPARE(form->opis->Caption(), caption);
+    QCOMPARE(form->czas->Caption(), level == TestMode ? QStringLiteral("0") : QString::number(count * 20));
+    // Over hundreds of rounds every allowed operator and the bound itself appear.
+    QCOMPARE(seen.largestOperand, largest);
+    QCOMPARE(int(seen.operators), mask);
+}
+
+void NewRoundTest::layoutPerOperandCount_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("resultLeft");
+
+    QTest::newRow("2") << 2 << 180;
+    QTest::newRow("3") << 3 << 280;
+    QTest::newRow("4") << 4 << 405;
+    QTest::newRow("5") << 5 << 510;
+}
+
+void NewRoundTest::layoutPerOperandCount()
+{
+    QFETCH(int, count);
+    QFETCH(int, resultLeft);
+
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    GameSettings.CurrentLevel = TestMode;
+    for (int before : {5, 2}) {
+        GameSettings.OperandCount = static_cast<std::uint8_t>(before);
+        form->NewRound();
+        GameSettings.OperandCount = static_cast<std::uint8_t>(count);
+        form->NewRound();
+
+        const auto operands = form->OperandLabels();
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(operands[i]->isVisible(), i < count);
+            if (i < count)
+                QCOMPARE(operands[i]->Caption(), QString::number(Equation[i + 1].Operand));
+        }
+        const auto frames = form->SlotFrames();
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(frames[i]->isVisible(), i < count - 1);
+        for (PictureBox* slot : form->Slots())
+            QVERIFY(slot->isVisible());
+        QCOMPARE(form->Wynik->x(), resultLeft);
+        QCOMPARE(form->Wynik->Caption(), QStringLiteral("=") + QString::number(EquationTarget(count)));
+        std::string equation;
+        FormatEquation(static_cast<std::uint8_t>(count), equation);
+        QCOMPARE(form->Edit1->text(), QString::fromStdString(equation));
+    }
+}
+
+void NewRoundTest::emptyOperatorMaskStillGivesEquations_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("playerMask");
+
+    QTest::newRow("test mode, no operators") << -1 << 0;
+    QTest::newRow("test mode, meaningless bits") << -1 << 0xF0;
+    QTest::newRow("level 7, no operators") << 7 << 0;
+}
+
+// A mask from which nothing can be generated falls back to all four operators.
+void NewRoundTest::emptyOperatorMaskStillGivesEquations()
+{
+    QFETCH(int, level);
+    QFETCH(int, playerMask);
+
+    GameSettings.CurrentLevel = level;
+    GameSettings.OperandCount = 5;
+    GameSettings.OperatorMask = static_cast<OperatorMask>(playerMask);
+    const Observed seen = PlayRounds(*form);
+
+    QCOMPARE(int(seen.operators), int(AllOperators));
+    QCOMPARE(GameSettings.OperatorMask, OperatorMask(playerMask));
+}
+
+void NewRoundTest::newRoundEmptiesEverySlotAndKeepsTheScore()
+{
+    for (PictureBox* slot : form->Slots())
+        slot->SetPicture(TilePicture(OperatorCode::Plus));
+    for (std::size_t i = 1; i <= 5; ++i)
+        PlayerOperators[i] = OperatorCode::Minus;
+    form->Punkty->SetCaption(QStringLiteral("17"));
+
+    form->NewRound();
+
+    for (PictureBox* slot : form->Slots())
+        QVERIFY(!slot->HasPicture());
+    for (std::size_t i = 1; i <= 5; ++i)
+        QCOMPARE(PlayerOperators[i], OperatorCode::Empty);
+    QCOMPARE(form->Punkty->Caption(), QStringLiteral("17"));
+}
+
+QTEST_MAIN(NewRoundTest)
+#include "tst_new_round.moc"

@@ -1,0 +1,55 @@
+#include <QtTest>
+
+#include "about_window.h"
+#include "game_settings.h"
+#include "main_window.h"
+#include "najlepsi.h"
+#include "start_level_dialog.h"
+#include "startup.h"
+#include "test_difficulty_dialog.h"
+
+using namespace kwintor;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultsBeforeAnyWindow();
+    void windowsAreCreatedHiddenAndTheGameStarts();
+};
+
+void StartupTest::defaultsBeforeAnyWindow()
+{
+    const Settings defaults;
+    QCOMPARE(GameSettings.CurrentLevel, -1);
+    QCOMPARE(GameSettings.StartLevel, 1);
+    QCOMPARE(GameSettings.OperandCount, std::uint8_t {2});
+    QCOMPARE(GameSettings.OperatorMask, OperatorMask {15});
+    QCOMPARE(defaults.CurrentLevel, GameSettings.CurrentLevel);
+}
+
+void StartupTest::windowsAreCreatedHiddenAndTheGameStarts()
+{
+    SetUpApplication(*qApp);
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Kwintor-matematyczny test"));
+    {
+        KwintorWindows windows;
+        QVERIFY(Form1 && Form2 && Form3 && Form4 && naj2);
+        QCOMPARE(GameSettings.CurrentLevel, GameSettings.StartLevel);
+        QCOMPARE(Form1->opis->Caption(), QStringLiteral("Poziom 1"));
+        for (TGradientForm* window :
+             std::initializer_list<TGradientForm*> {Form1, Form2, Form3, Form4, naj2}) {
+            QVERIFY(!window->isVisible());
+            QCOMPARE(window->GradientStartColor(), TColor {127});
+            QCOMPARE(window->GradientStopColor(), TColor {0xFF0000});
+        }
+        QCOMPARE(Form2->windowTitle(), QStringLiteral("Wybór poziomu trudności"));
+        QCOMPARE(Form3->windowTitle(), QStringLiteral("Opcje "));
+        QCOMPARE(Form4->windowTitle(), QStringLiteral("O programie"));
+        QCOMPARE(naj2->windowTitle(), QStringLiteral("Lista najlepszych :"));
+    }
+    QVERIFY(!Form1 && !naj2);
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
