@@ -14,9 +14,11 @@ struct Settings {
     std::int32_t StartLevel = 1;
     std::uint8_t OperandCount = 2;
     kwintor::OperatorMask OperatorMask = AllOperators;
+    // Test equations only; every game level takes its bound from the level table.
+    std::uint8_t TestLargestOperand = 10;
 };
 
 // Lives for one run with the defaults above; nothing is kept between runs.
-extern Settings GameSettings;
+inline constinit Settings GameSettings;
 
 }  // namespace kwintor

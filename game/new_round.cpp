@@ -33,7 +33,8 @@ void TForm1::NewRound()
     opis->SetCaption(testMode ? QStringLiteral("Test ")
                               : QStringLiteral("Poziom ") + QString::number(GameSettings.CurrentLevel));
     PlayerOperators.Fill(OperatorCode::Empty);
-    if (!GenerateEquation(operandCount, mask, row.LargestOperand))
+    const std::uint8_t largestOperand = testMode ? GameSettings.TestLargestOperand : row.LargestOperand;
+    if (!GenerateEquation(operandCount, mask, largestOperand))
         throw Error(QStringLiteral("Nie można ułożyć równania o %1 liczbach").arg(operandCount));
     Wynik->SetCaption(QStringLiteral("=") + QString::number(EquationTarget(operandCount)));
     std::string equationText;

@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 namespace kwintor {
@@ -36,10 +37,16 @@ template <typename Action> void RunGuarded(Action&& action) noexcept
 }
 
 // `handler` wrapped for connecting to a signal: every call runs guarded.
+// A handler that takes nothing ignores the signal's arguments.
 template <typename Handler> auto Guarded(Handler handler)
 {
     return [handler = std::move(handler)](auto&&... arguments) {
-        RunGuarded([&] { handler(std::forward<decltype(arguments)>(arguments)...); });
+        RunGuarded([&] {
+            if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>)
+                handler(std::forward<decltype(arguments)>(arguments)...);
+            else
+                handler();
+        });
     };
 }
 

@@ -1,17 +1,57 @@
 #include "najlepsi.h"
 
+#include <QKeyEvent>
+
 #include "desktop_metrics.h"
+#include "error_display.h"
+#include "score_table.h"
+#include "text_width.h"
 
 namespace kwintor {
 
 Tnaj2* naj2 = nullptr;
 
+namespace {
+
+constexpr int ScoreColumn = 250;  // pixels from the start of a line
+
+// The name, then blanks until the line is at least ScoreColumn wide, then the score.
+QString ListLine(const Twynik& entry, const QFont& font)
+{
+    QString line = entry.Name;
+    while (TextWidth(font, line) < ScoreColumn)
+        line += QLatin1Char(' ');
+    return line + QString::number(entry.Score);
+}
+
+}  // namespace
+
 Tnaj2::Tnaj2(QWidget* parent)
     : TGradientForm(parent)
 {
+    setObjectName(QStringLiteral("naj2"));
     setWindowTitle(QStringLiteral("Lista najlepszych :"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(desktop::SansSerifFont(14));
     SetBounds(200, 105, 430, 412);
+
+    ListBox1 = new QListWidget(ClientArea());
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(10, 10, 395, 316);
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { height: 16px; padding: 0px; }"));
+    Button1 = new QPushButton(QStringLiteral("OK"), ClientArea());
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(118, 335, 179, 40);
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("Nie zapisuj"), ClientArea());
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(10, 335, 100, 40);
+    Button2->hide();
+    setTabOrder(ListBox1, Button1);
+
+    connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, &QWidget::close);
     FormCreate();
 }
 
@@ -19,6 +59,36 @@ void Tnaj2::FormCreate()
 {
     SetGradientStartColor(127);
     SetGradientStopColor(0xFF0000);
+}
+
+void Tnaj2::FormShow()
+{
+    ListBox1->clear();
+    for (std::size_t number = 1; number <= ScoreTableSize; ++number)
+        ListBox1->addItem(ListLine(ScoreTable[number], ListBox1->font()));
+}
+
+void Tnaj2::showEvent(QShowEvent* event)
+{
+    Button2->hide();
+    FormShow();
+    TGradientForm::showEvent(event);
+}
+
+void Tnaj2::Button1Click()
+{
+    Button2->show();  // stays only if the save below fails
+    SaveScoreTable();
+    close();
+}
+
+// Escape is the quiet way out: what the file holds stays as it is.
+void Tnaj2::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        TGradientForm::keyPressEvent(event);
 }
 
 }  // namespace kwintor

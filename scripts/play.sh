@@ -7,6 +7,6 @@ build="$root/build/play"
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
-mkdir -p "$build/run"
+"$root/scripts/seed-run-dir.sh" "$build/run"
 cd "$build/run"
 exec "$build/game/kwintor"

@@ -19,7 +19,7 @@ sleep 1
 DISPLAY=$display openbox &
 wm=$!
 sleep 1
-mkdir -p "$build/run"
+"$root/scripts/seed-run-dir.sh" "$build/run"
 (cd "$build/run" && DISPLAY=$display QT_QPA_PLATFORM=xcb exec "$build/game/kwintor") &
 game=$!
 sleep "$wait_seconds"

@@ -90,6 +90,7 @@ void NewRoundTest::levels_data()
     QTest::newRow("0") << 0 << 2 << 15 << 2 << 10 << 15 << "Poziom 0";
     QTest::newRow("started at 10 after start-up") << 10 << 2 << 15 << 2 << 10 << 15 << "Poziom 10";
     QTest::newRow("test mode") << -1 << 4 << 9 << 4 << 10 << 9 << "Test ";
+    QTest::newRow("test mode up to 15") << -1 << 3 << 15 << 3 << 15 << 15 << "Test ";
 }
 
 void NewRoundTest::levels()
@@ -105,6 +106,8 @@ void NewRoundTest::levels()
     GameSettings.CurrentLevel = level;
     GameSettings.OperandCount = static_cast<std::uint8_t>(countBefore);
     GameSettings.OperatorMask = static_cast<OperatorMask>(playerMask);
+    if (level == TestMode)
+        GameSettings.TestLargestOperand = static_cast<std::uint8_t>(largest);
     const Observed seen = PlayRounds(*form);
 
     QCOMPARE(int(GameSettings.OperandCount), count);

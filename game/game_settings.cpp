@@ -1,7 +1,0 @@
-#include "game_settings.h"
-
-namespace kwintor {
-
-constinit Settings GameSettings;
-
-}  // namespace kwintor

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kwintor {
+
+// Takes a finished game's score into the table when it beats entry 15 as
+// loaded: asks for the player's name, sorts, saves and shows the table.
+// Throws ScoreFileError when the file cannot be read or written.
+void EnterBestScore(std::int32_t gameScore);
+
+}  // namespace kwintor

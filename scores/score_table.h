@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+#include "numbered_array.h"
+
+namespace kwintor {
+
+struct Twynik {
+    QString Name;
+    std::uint16_t Score = 0;
+};
+
+inline constexpr std::size_t ScoreTableSize = 15;
+using ScoreTableEntries = NumberedArray<Twynik, ScoreTableSize>;
+
+// The fifteen best games, entry 1 the best. It mirrors the score file as
+// last loaded: every use loads it first.
+extern ScoreTableEntries ScoreTable;
+
+// "wyniki.naj" in the working directory.
+extern const QString ScoreFileName;
+
+// Each throws ScoreFileError when the file cannot be opened, read, written
+// or closed, or holds a score that is not a whole number.
+void LoadScoreTable();
+void SaveScoreTable();
+
+// Highest score first; entries with equal scores keep their order.
+void SortScoreTable();
+
+}  // namespace kwintor

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "score_table.h"
+
+// A fresh working directory for the score file, left again on destruction.
+class ScoreFileSandbox {
+public:
+    ScoreFileSandbox()
+        : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(directory_.path());
+    }
+    ~ScoreFileSandbox() { QDir::setCurrent(previous_); }
+
+    static void Write(const QByteArray& bytes)
+    {
+        QFile file(kwintor::ScoreFileName);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+
+    static QByteArray Read()
+    {
+        QFile file(kwintor::ScoreFileName);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void MakeReadOnly() { QFile::setPermissions(kwintor::ScoreFileName, QFileDevice::ReadOwner); }
+
+private:
+    QTemporaryDir directory_;
+    QString previous_;
+};

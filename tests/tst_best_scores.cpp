@@ -1,0 +1,328 @@
+#include <QtTest>
+#include <QtWidgets>
+
+#include "best_score_entry.h"
+#include "modal_script.h"
+#include "najlepsi.h"
+#include "player_name_validator.h"
+#include "score_file_error.h"
+#include "score_file_sandbox.h"
+#include "score_table.h"
+#include "text_width.h"
+
+using namespace kwintor;
+
+namespace {
+
+const QString NameBox = QStringLiteral("kwintorInputBox");
+const QString BestScores = QStringLiteral("naj2");
+const QString ErrorBox = QStringLiteral("kwintorErrorDisplay");
+
+QByteArray FileWithScores(std::initializer_list<int> scores)
+{
+    QByteArray file;
+    int number = 0;
+    for (const int score : scores)
+        file += "gracz " + QByteArray::number(++number) + "\r\n" + QByteArray::number(score) + "\r\n";
+    return file;
+}
+
+QPushButton* ButtonOf(QWidget& window, const QString& text)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == text && button->isVisible())
+            return button;
+    return nullptr;
+}
+
+ModalScript::Answer TypeName(const QString& name)
+{
+    return [name](QWidget& box) {
+        box.findChild<QLineEdit*>()->setText(name);
+        QTest::mouseClick(ButtonOf(box, QStringLiteral("OK")), Qt::LeftButton);
+    };
+}
+
+ModalScript::Answer Click(const QString& button)
+{
+    return [button](QWidget& window) { QTest::mouseClick(ButtonOf(window, button), Qt::LeftButton); };
+}
+
+// Types `text` key by key, as QTest's key clicks take only ASCII.
+void TypeText(QWidget& widget, const QString& text)
+{
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(&widget, &press);
+    }
+}
+
+QStringList ListedLines()
+{
+    QStringList lines;
+    for (int row = 0; row < naj2->ListBox1->count(); ++row)
+        lines << naj2->ListBox1->item(row)->text();
+    return lines;
+}
+
+}  // namespace
+
+class BestScoresTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { naj2 = new Tnaj2; }
+    void cleanupTestCase() { delete std::exchange(naj2, nullptr); }
+    void init() { sandbox = std::make_unique<ScoreFileSandbox>(); }
+    void cleanup() { sandbox.reset(); }
+
+    void scoresThatDoNotQualify_data();
+    void scoresThatDoNotQualify();
+    void newBestScoreIsAskedSortedSavedAndShown();
+    void nameBoxAnswers_data();
+    void nameBoxAnswers();
+    void entry15AsLoadedIsTheOneToBeat();
+    void nameBoxRefusesWhatTheFileCannotHold_data();
+    void nameBoxRefusesWhatTheFileCannotHold();
+    void failedSaveAtGameOverShowsNoTable();
+    void gameEndingWhileTheTableIsOpenRefreshesIt();
+    void listLinesArePaddedTo250Pixels();
+    void okSavesTheTableAgain();
+    void failedSaveFromTheDialogLeavesAWayOut();
+
+private:
+    std::unique_ptr<ScoreFileSandbox> sandbox;
+};
+
+void BestScoresTest::scoresThatDoNotQualify_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("score");
+
+    QTest::newRow("equal to entry 15") << FileWithScores({9, 8, 7, 6, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}) << 5;
+    QTest::newRow("zero on an empty file") << QByteArray() << 0;
+    QTest::newRow("unsorted entry 15 is higher")
+        << FileWithScores({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10}) << 5;
+}
+
+void BestScoresTest::scoresThatDoNotQualify()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, score);
+
+    ScoreFileSandbox::Write(file);
+    ModalScript script;
+    script.Then(NameBox, Click(QStringLiteral("Cancel")));
+    EnterBestScore(score);
+
+    QCOMPARE(script.Answered(), 0);
+    QCOMPARE(ScoreFileSandbox::Read(), file);
+}
+
+void BestScoresTest::newBestScoreIsAskedSortedSavedAndShown()
+{
+    ScoreFileSandbox::Write(FileWithScores({9, 4, 4, 1}));
+    QStringList shown;
+    ModalScript script;
+    script.Then(NameBox, TypeName(QStringLiteral("Łucja"))).Then(BestScores, [&](QWidget& dialog) {
+        shown = ListedLines();
+        QTest::mouseClick(ButtonOf(dialog, QStringLiteral("OK")), Qt::LeftButton);
+    });
+    EnterBestScore(4);
+
+    QVERIFY(script.Finished());
+    QCOMPARE(ScoreTable[4].Name, QStringLiteral("Łucja"));
+    QCOMPARE(ScoreTable[4].Score, std::uint16_t {4});
+    QCOMPARE(ScoreTable[5].Name, QStringLiteral("gracz 4"));
+    QCOMPARE(shown.size(), int(ScoreTableSize));
+    QVERIFY(shown[3].startsWith(QStringLiteral("Łucja ")) && shown[3].endsWith(QStringLiteral("4")));
+    QVERIFY(
+        ScoreFileSandbox::Read().startsWith(FileWithScores({9, 4, 4}) + "\xA3ucja\r\n4\r\ngracz 4\r\n1\r\n"));
+}
+
+void BestScoresTest::nameBoxAnswers_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("OK keeps the offered name") << "OK" << QString() << "Anonimowy";
+    QTest::newRow("OK with an emptied field") << "OK"
+                                              << ""
+                                              << "";
+    QTest::newRow("OK with a typed name") << "OK"
+                                          << "Zażółć"
+                                          << "Zażółć";
+    QTest::newRow("Cancel") << "Cancel"
+                            << "Ktoś"
+                            << "Anonimowy";
+}
+
+void BestScoresTest::nameBoxAnswers()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+
+    ScoreFileSandbox::Write({});
+    ModalScript script;
+    script
+        .Then(NameBox,
+              [&](QWidget& box) {
+                  auto* line = box.findChild<QLineEdit*>();
+                  QCOMPARE(line->text(), QStringLiteral("Anonimowy"));
+                  QCOMPARE(line->selectedText(), QStringLiteral("Anonimowy"));
+                  if (!typed.isNull())
+                      line->setText(typed);
+                  QTest::mouseClick(ButtonOf(box, button), Qt::LeftButton);
+              })
+        .Then(BestScores, Click(QStringLiteral("OK")));
+    EnterBestScore(1);
+
+    QVERIFY(script.Finished());
+    QCOMPARE(ScoreTable[1].Name, stored);
+    LoadScoreTable();
+    QCOMPARE(ScoreTable[1].Name, stored);
+    QCOMPARE(ScoreTable[1].Score, std::uint16_t {1});
+}
+
+void BestScoresTest::entry15AsLoadedIsTheOneToBeat()
+{
+    ScoreFileSandbox::Write(FileWithScores({50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 1}));
+    ModalScript script;
+    script.Then(NameBox, TypeName(QStringLiteral("Nowy"))).Then(BestScores, Click(QStringLiteral("OK")));
+    EnterBestScore(2);
+
+    QVERIFY(script.Finished());
+    QCOMPARE(ScoreTable[15].Name, QStringLiteral("Nowy"));
+    QCOMPARE(ScoreTable[14].Name, QStringLiteral("gracz 14"));
+}
+
+void BestScoresTest::nameBoxRefusesWhatTheFileCannotHold_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("Polish letters") << QStringLiteral("Zażółć gęślą jaźń") << true;
+    QTest::newRow("euro sign") << QStringLiteral("€uro") << true;
+    QTest::newRow("empty") << QString() << true;
+    QTest::newRow("carriage return") << QStringLiteral("a\rb") << false;
+    QTest::newRow("line feed") << QStringLiteral("a\nb") << false;
+    QTest::newRow("byte 26") << QStringLiteral("a\x1A") << false;
+    QTest::newRow("tab") << QStringLiteral("a\tb") << false;
+    QTest::newRow("Greek") << QStringLiteral("Ωmega") << false;
+    QTest::newRow("CJK") << QStringLiteral("日本") << false;
+    QTest::newRow("emoji") << QStringLiteral("😀") << false;
+}
+
+void BestScoresTest::nameBoxRefusesWhatTheFileCannotHold()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, accepted);
+
+    const PlayerNameValidator validator;
+    int position = 0;
+    QCOMPARE(validator.validate(name, position) == QValidator::Acceptable, accepted);
+
+    QLineEdit line;
+    line.setValidator(&validator);
+    TypeText(line, name);
+    QCOMPARE(line.text() == name, accepted);
+}
+
+void BestScoresTest::failedSaveAtGameOverShowsNoTable()
+{
+    const QByteArray file = FileWithScores({3});
+    ScoreFileSandbox::Write(file);
+    ScoreFileSandbox::MakeReadOnly();
+    ModalScript script;
+    script.Then(NameBox, TypeName(QStringLiteral("Ala"))).Then(BestScores, Click(QStringLiteral("OK")));
+
+    try {
+        EnterBestScore(7);
+        QFAIL("the save did not fail");
+    } catch (const ScoreFileError& error) {
+        QCOMPARE(error.Message(), QStringLiteral("File access denied"));
+    }
+    QCOMPARE(script.Answered(), 1);
+    QCOMPARE(ScoreTable[1].Name, QStringLiteral("Ala"));
+    QCOMPARE(ScoreFileSandbox::Read(), file);
+}
+
+void BestScoresTest::gameEndingWhileTheTableIsOpenRefreshesIt()
+{
+    ScoreFileSandbox::Write(FileWithScores({5}));
+    LoadScoreTable();
+    naj2->show();
+    QVERIFY(!ListedLines().join(QString()).contains(QStringLiteral("Ola")));
+    ModalScript script;
+    script.Then(NameBox, TypeName(QStringLiteral("Ola")));
+
+    EnterBestScore(8);
+
+    QVERIFY(script.Finished());
+    QVERIFY(naj2->isVisible());
+    QVERIFY(ListedLines().first().startsWith(QStringLiteral("Ola")));
+    naj2->hide();
+}
+
+void BestScoresTest::listLinesArePaddedTo250Pixels()
+{
+    const QFont font = naj2->ListBox1->font();
+    QString wide;
+    while (TextWidth(font, wide) < 260)
+        wide += QLatin1Char('W');
+    for (std::size_t i = 1; i <= ScoreTableSize; ++i)
+        ScoreTable[i] = {};
+    ScoreTable[1] = {QString(), 12};
+    ScoreTable[2] = {wide, 7};
+    ScoreTable[3] = {QStringLiteral("Ala"), 3};
+    naj2->FormShow();
+
+    const QStringList lines = ListedLines();
+    QCOMPARE(lines.size(), int(ScoreTableSize));
+    const QString blanks = lines[0].chopped(2);
+    QVERIFY(blanks.trimmed().isEmpty());
+    QVERIFY(TextWidth(font, blanks) >= 250);
+    QVERIFY(TextWidth(font, blanks.chopped(1)) < 250);
+    QCOMPARE(lines[1], wide + QStringLiteral("7"));
+    QVERIFY(lines[2].startsWith(QStringLiteral("Ala ")) && TextWidth(font, lines[2].chopped(1)) >= 250);
+    QVERIFY(lines[14].endsWith(QStringLiteral(" 0")));
+}
+
+void BestScoresTest::okSavesTheTableAgain()
+{
+    ScoreFileSandbox::Write("Ala\n\r12 pkt\r");
+    LoadScoreTable();
+    ModalScript script;
+    script.Then(BestScores, Click(QStringLiteral("OK")));
+    naj2->ShowModal();
+
+    QVERIFY(script.Finished());
+    QVERIFY(ScoreFileSandbox::Read().startsWith("Ala\n\r\n12\r\n\r\n0\r\n"));
+}
+
+void BestScoresTest::failedSaveFromTheDialogLeavesAWayOut()
+{
+    const QByteArray file = FileWithScores({4});
+    ScoreFileSandbox::Write(file);
+    ScoreFileSandbox::MakeReadOnly();
+    LoadScoreTable();
+    bool stayedOpen = false;
+    ModalScript script;
+    script.Then(BestScores, Click(QStringLiteral("OK")))
+        .Then(ErrorBox, [](QWidget& box) { box.close(); })
+        .Then(BestScores, [&](QWidget& dialog) {
+            stayedOpen = dialog.isVisible();
+            QTest::mouseClick(ButtonOf(dialog, QStringLiteral("Nie zapisuj")), Qt::LeftButton);
+        });
+    naj2->ShowModal();
+
+    QVERIFY(script.Finished());
+    QVERIFY(stayedOpen);
+    QVERIFY(!naj2->isVisible());
+    QCOMPARE(ScoreFileSandbox::Read(), file);
+}
+
+QTEST_MAIN(BestScoresTest)
+#include "tst_best_scores.moc"
