@@ -20,4 +20,19 @@ inline std::int32_t TruncateToInt32(long double value)
     return static_cast<std::int32_t>(value);
 }
 
+// Rounds to the nearest whole number, a half to the even neighbour;
+// saturates like TruncateToInt32.
+inline std::int64_t RoundHalfToEven(long double value)
+{
+    using Limits = std::numeric_limits<std::int64_t>;
+    if (std::isnan(value))
+        return 0;
+    const long double rounded = std::nearbyint(value);  // the default mode rounds halves to even
+    if (rounded <= static_cast<long double>(Limits::min()))
+        return Limits::min();
+    if (rounded >= static_cast<long double>(Limits::max()))
+        return Limits::max();
+    return static_cast<std::int64_t>(rounded);
+}
+
 }  // namespace kwintor

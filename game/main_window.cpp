@@ -74,7 +74,7 @@ LabelLook OperandLook(Qt::Alignment alignment)
 
 }  // namespace
 
-TForm1::TForm1(std::unique_ptr<WavePlayback> player)
+TForm1::TForm1(std::unique_ptr<WavePlayback> player, std::chrono::milliseconds tickInterval)
     : grajek(std::move(player))
 {
     setWindowTitle(QStringLiteral("Kwintor"));
@@ -82,6 +82,8 @@ TForm1::TForm1(std::unique_ptr<WavePlayback> player)
     SetBounds(-4, -4, 648, 488);
     CreateMenu();
     CreateBoard();
+    Timer1 = new PeriodicTimer(tickInterval, this);
+    ConnectCommands();
     FormCreate();
 }
 
@@ -172,8 +174,6 @@ void TForm1::CreateMenu()
     Dwik1->setChecked(true);
     Pomoc1 = MainMenu1->addAction(QStringLiteral("Pomoc"));
     SetMenuBar(MainMenu1);
-
-    connect(Wyjcie1, &QAction::triggered, this, &QWidget::close);
 }
 
 void TForm1::FormCreate()

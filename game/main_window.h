@@ -7,11 +7,15 @@
 #include <QPushButton>
 
 #include <array>
+#include <chrono>
 #include <memory>
+#include <string>
 
 #include "bevel.h"
+#include "equation.h"
 #include "gform.h"
 #include "label.h"
+#include "periodic_timer.h"
 #include "picture_box.h"
 #include "wave_playback.h"
 
@@ -22,12 +26,35 @@ class TForm1 : public TGradientForm {
     Q_OBJECT
 
 public:
-    // Creating the window starts the first game; `player` plays the drop sound.
-    explicit TForm1(std::unique_ptr<WavePlayback> player = std::make_unique<SoundEffectPlayback>());
+    // Creating the window starts the first game; `player` plays the drop
+    // sound and the clock ticks every `tickInterval` (tests slow it down).
+    explicit TForm1(std::unique_ptr<WavePlayback> player = std::make_unique<SoundEffectPlayback>(),
+                    std::chrono::milliseconds tickInterval = std::chrono::seconds(1));
     ~TForm1() override;
 
     // Puts the next equation of CurrentLevel on the board.
     void NewRound();
+
+    // One second of the game: counts the clock down, checks the answer or
+    // ends the game at zero.
+    void ClockTick();
+    // Scores and moves on when the slots solve the equation; returns the
+    // player's expression, "?" for an empty slot.
+    std::string CheckAndAdvance();
+
+    bool Image5DragOver(PictureBox& source) const;
+    void Image5DragDrop(PictureBox& target, PictureBox& source);
+    void Button1Click();
+    void PlayDropSound();
+
+    void Nowa1Click();
+    void Nowytest1Click();
+    void Najlepszewyniki1Click();
+    void Wyjcie1Click();
+    void Poziomtrudnoci1Click();
+    void Poziomtrudnocigry1Click();
+    void Pomoc1Click();
+    void Button2Click();
 
     // Operand labels X1..X5, slot pictures Image5..Image8 and their frames.
     std::array<Label*, 5> OperandLabels() const { return {X1, X2, X3, x4, X5}; }
@@ -70,6 +97,7 @@ public:
     QAction* Dwik1;
     QLineEdit* Edit1;
     Bevel* Bevel5;
+    PeriodicTimer* Timer1;
     Label* e_punkty;
     Label* Punkty;
     Label* Label1;
@@ -92,6 +120,9 @@ private:
     void CreateMenu();
     void FormCreate();
     void LayOutOperands(std::uint8_t operandCount);
+    void ConnectCommands();
+    OperatorCode PaletteOperator(const PictureBox& tile) const;
+    void EndGame();
 };
 
 extern TForm1* Form1;

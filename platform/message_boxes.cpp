@@ -9,11 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "text_width.h"
+
 namespace kwintor {
 
 namespace {
 
 constexpr int MaxInputLength = 255;
+constexpr int CaptionButtonsWidth = 80;
 
 QLabel* PlainLabel(const QString& text)
 {
@@ -47,7 +50,12 @@ MessageDialog::MessageDialog(const QString& text)
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { done(MessageBoxOk); });
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(PlainLabel(text));
+    QLabel* label = PlainLabel(text);
+    // Wide enough for its caption beside the caption buttons, so that the
+    // application title stays readable above a short text.
+    label->setMinimumWidth(TextWidth(QGuiApplication::font(), windowTitle()) + CaptionButtonsWidth);
+    label->setAlignment(Qt::AlignCenter);
+    layout->addWidget(label);
     layout->addWidget(buttons);
 }
 

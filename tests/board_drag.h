@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QtTest>
+
+#include "picture_box.h"
+
+// Drags `source` with the left button and lets go over `point` of `target`,
+// as a player's mouse would; the board must be shown.
+inline void DragTo(kwintor::PictureBox& source, QWidget& target, QPoint point = {})
+{
+    const QPoint global = target.mapToGlobal(point.isNull() ? target.rect().center() : point);
+    QTest::mousePress(&source, Qt::LeftButton, {}, source.rect().center());
+    QTest::mouseMove(&source, source.mapFromGlobal(global));
+    QTest::mouseRelease(&source, Qt::LeftButton, {}, source.mapFromGlobal(global));
+}
+
+// A press and release without moving: the box is dropped onto itself.
+inline void ClickOn(kwintor::PictureBox& box) { DragTo(box, box); }

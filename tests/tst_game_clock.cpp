@@ -1,0 +1,216 @@
+#include <QtTest>
+#include <QtWidgets>
+
+#include "game_fixture.h"
+#include "modal_script.h"
+#include "score_table.h"
+
+using namespace kwintor;
+
+namespace {
+
+const QString GameOverBox = QStringLiteral("kwintorMessageBox");
+const QString NameBox = QStringLiteral("kwintorInputBox");
+const QString BestScores = QStringLiteral("naj2");
+
+void ClickButton(QWidget& window, const QString& text)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == text && button->isVisible())
+            return QTest::mouseClick(button, Qt::LeftButton);
+    QFAIL(qPrintable(QStringLiteral("no button ") + text));
+}
+
+ModalScript::Answer Click(const QString& text)
+{
+    return [text](QWidget& window) { ClickButton(window, text); };
+}
+
+ModalScript::Answer ConfirmGameOver()
+{
+    return [](QWidget& box) {
+        QCOMPARE(box.findChild<QLabel*>()->text(), QStringLiteral("Koniec gry  !!!"));
+        ClickButton(box, QStringLiteral("OK"));
+    };
+}
+
+}  // namespace
+
+class GameClockTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { game = std::make_unique<GameFixture>(); }
+    void cleanup() { game.reset(); }
+    void clockCountsDownAndEndsTheGameAtZero();
+    void solvingGivesTheNextRoundItsFullAllowance();
+    void diagnosticOfAnUnfinishedFilling();
+    void givingUpEndsTheGameAtTheNextTick();
+    void gameOverClosedByTheFrameStoresNothing();
+    void testModeNeverCountsScoresOrEnds();
+    void newGameDuringAGameResetsTheScore();
+    void gameEndingInsideTheBestScoresDialog();
+
+private:
+    std::unique_ptr<GameFixture> game;
+};
+
+void GameClockTest::clockCountsDownAndEndsTheGameAtZero()
+{
+    game->Tick();
+    QCOMPARE(game->form->czas->Caption(), QStringLiteral("39"));
+    game->Tick(38);
+    QCOMPARE(game->form->czas->Caption(), QStringLiteral("1"));
+
+    // At the last tick the game ends before any check: this filling scores nothing.
+    GameFixture::PlaceOwnOperators();
+    ModalScript script;
+    script.Then(GameOverBox, ConfirmGameOver());
+    game->Tick();
+
+    QVERIFY(script.Finished());
+    QCOMPARE(GameSettings.CurrentLevel, TestMode);
+    QCOMPARE(game->form->czas->Caption(), QStringLiteral("0"));
+    QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("0"));
+    QCOMPARE(game->form->opis->Caption(), QStringLiteral("Poziom 1"));
+    game->Tick();
+    QCOMPARE(script.Answered(), 1);
+}
+
+void GameClockTest::solvingGivesTheNextRoundItsFullAllowance()
+{
+    game->Tick(35);
+    QCOMPARE(game->form->czas->Caption(), QStringLiteral("5"));
+    std::string solved;
+    FormatEquation(2, solved);
+    GameFixture::PlaceOwnOperators();
+    const QString value = QString::number(EquationTarget(2));
+
+    game->Tick();
+
+    QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("1"));
+    QCOMPARE(GameSettings.CurrentLevel, 2);
+    QCOMPARE(game->form->czas->Caption(), QStringLiteral("60"));
+    QCOMPARE(game->form->Edit1->text(), QString::fromStdString(solved) + "=" + value);
+    std::string next;
+    FormatEquation(3, next);
+    QCOMPARE(game->form->Edit1->toolTip(), QString::fromStdString(next));
+    for (std::size_t i = 1; i <= 5; ++i)
+        QCOMPARE(PlayerOperators[i], OperatorCode::Empty);
+}
+
+void GameClockTest::diagnosticOfAnUnfinishedFilling()
+{
+    game->Tick();
+    const QString expected =
+        QString::number(Equation[1].Operand) + "?" + QString::number(Equation[2].Operand) + "=0";
+    QCOMPARE(game->form->Edit1->text(), expected);
+    std::string equation;
+    FormatEquation(2, equation);
+    QCOMPARE(game->form->Edit1->toolTip(),
+             QString::fromStdString(equation) + QStringLiteral("nieznane wyrażenie :"));
+}
+
+void GameClockTest::givingUpEndsTheGameAtTheNextTick()
+{
+    QVERIFY(game->ShowBoard());
+    QTest::mouseClick(game->form->Button2, Qt::LeftButton);
+    QCOMPARE(game->form->czas->Caption(), QStringLiteral("0"));
+
+    ModalScript script;
+    script.Then(GameOverBox, ConfirmGameOver());
+    game->Tick();
+    QVERIFY(script.Finished());
+    QCOMPARE(GameSettings.CurrentLevel, TestMode);
+}
+
+void GameClockTest::gameOverClosedByTheFrameStoresNothing()
+{
+    game->form->Punkty->SetCaption(QStringLiteral("5"));
+    game->form->czas->SetCaption(QStringLiteral("1"));
+    ModalScript script;
+    script.Then(GameOverBox, [](QWidget& box) { box.close(); }).Then(NameBox, Click(QStringLiteral("OK")));
+    game->Tick();
+
+    QCOMPARE(script.Answered(), 1);
+    QCOMPARE(ScoreFileSandbox::Read(), QByteArray());
+    QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("5"));
+}
+
+void GameClockTest::testModeNeverCountsScoresOrEnds()
+{
+    QVERIFY(game->ShowBoard());
+    game->form->Nowytest1->trigger();
+    QCOMPARE(game->form->opis->Caption(), QStringLiteral("Test "));
+    QTest::mouseClick(game->form->Button2, Qt::LeftButton);
+    ModalScript script;
+    script.Then(GameOverBox, ConfirmGameOver());
+    for (int tick = 0; tick < 100; ++tick) {
+        game->Tick();
+        QCOMPARE(game->form->czas->Caption(), QStringLiteral("0"));
+    }
+    GameFixture::PlaceOwnOperators();
+    std::string before;
+    FormatEquation(GameSettings.OperandCount, before);
+    game->Tick();
+
+    QCOMPARE(script.Answered(), 0);
+    QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("0"));
+    QCOMPARE(GameSettings.CurrentLevel, TestMode);
+    QCOMPARE(PlayerOperators[1], OperatorCode::Empty);
+}
+
+void GameClockTest::newGameDuringAGameResetsTheScore()
+{
+    game->form->Punkty->SetCaption(QStringLiteral("4"));
+    GameSettings.CurrentLevel = 6;
+    GameSettings.StartLevel = 11;
+    ModalScript script;
+    script.Then(GameOverBox, ConfirmGameOver());
+    game->form->Nowa1->trigger();
+
+    QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("0"));
+    QCOMPARE(GameSettings.CurrentLevel, 11);
+    QCOMPARE(game->form->opis->Caption(), QStringLiteral("Poziom 11"));
+    QCOMPARE(game->form->czas->Caption(), QStringLiteral("80"));
+    QCOMPARE(script.Answered(), 0);
+}
+
+// The clock goes on in the dialog; the game ends there once, and its score
+// lands in the table that is on screen.
+void GameClockTest::gameEndingInsideTheBestScoresDialog()
+{
+    game->form->Punkty->SetCaption(QStringLiteral("3"));
+    game->form->czas->SetCaption(QStringLiteral("2"));
+    int gameOverBoxes = 0;
+    QStringList shownAfter;
+    ModalScript script;
+    script
+        .Then(BestScores,
+              [&](QWidget&) {
+                  game->Tick(2);
+                  shownAfter << game->bestScores.ListBox1->item(0)->text();
+                  game->Tick();
+                  ClickButton(game->bestScores, QStringLiteral("OK"));
+              })
+        .Then(GameOverBox,
+              [&](QWidget& box) {
+                  ++gameOverBoxes;
+                  ClickButton(box, QStringLiteral("OK"));
+              })
+        .Then(NameBox, [](QWidget& box) {
+            box.findChild<QLineEdit*>()->setText(QStringLiteral("Ela"));
+            ClickButton(box, QStringLiteral("OK"));
+        });
+    game->form->Najlepszewyniki1->trigger();
+
+    QVERIFY(script.Finished());
+    QCOMPARE(gameOverBoxes, 1);
+    QVERIFY(shownAfter.value(0).startsWith(QStringLiteral("Ela")));
+    LoadScoreTable();
+    QCOMPARE(ScoreTable[1].Name, QStringLiteral("Ela"));
+    QCOMPARE(ScoreTable[1].Score, std::uint16_t {3});
+}
+
+QTEST_MAIN(GameClockTest)
+#include "tst_game_clock.moc"
