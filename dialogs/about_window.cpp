@@ -1,6 +1,9 @@
 #include "about_window.h"
 
-#include "desktop_metrics.h"
+#include "about_text.h"
+#include "dialog_frame.h"
+#include "error_display.h"
+#include "window_display.h"
 
 namespace kwintor {
 
@@ -9,16 +12,23 @@ TForm4* Form4 = nullptr;
 TForm4::TForm4(QWidget* parent)
     : TGradientForm(parent)
 {
-    setWindowTitle(QStringLiteral("O programie"));
-    setFont(desktop::SansSerifFont(14));
-    SetBounds(200, 108, 434, 353);
+    SetUpDialogFrame(*this, QStringLiteral("O programie"), CaptionButtons::All, {200, 108, 434, 353});
+    Memo1 = Placed(new QPlainTextEdit(AboutText(), ClientArea()), "Memo1", {0, 10, 425, 267});
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab leaves the text for the button rather than landing in it.
+    Memo1->setTabChangesFocus(true);
+    Button1 = Placed(new QPushButton(QStringLiteral("Ok"), ClientArea()), "Button1", {177, 286, 93, 30});
+    setTabOrder(Memo1, Button1);
+    connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
     FormCreate();
 }
 
-void TForm4::FormCreate()
-{
-    SetGradientStartColor(127);
-    SetGradientStopColor(0xFF0000);
-}
+void TForm4::ShowAbout() { ShowModeless(*this); }
+
+void TForm4::FormCreate() { SetDialogGradient(*this); }
+
+void TForm4::Button1Click() { close(); }
 
 }  // namespace kwintor

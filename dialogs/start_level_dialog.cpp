@@ -1,6 +1,10 @@
 #include "start_level_dialog.h"
 
-#include "desktop_metrics.h"
+#include <QVBoxLayout>
+
+#include "dialog_frame.h"
+#include "error_display.h"
+#include "game_settings.h"
 
 namespace kwintor {
 
@@ -9,16 +13,32 @@ TForm3* Form3 = nullptr;
 TForm3::TForm3(QWidget* parent)
     : TGradientForm(parent)
 {
-    setWindowTitle(QStringLiteral("Opcje "));
-    setFont(desktop::SansSerifFont(14));
-    SetBounds(227, 115, 236, 150);
+    SetUpDialogFrame(*this, QStringLiteral("Opcje "), CaptionButtons::None, {227, 115, 236, 150});
+    wybor = Placed(new QGroupBox(QStringLiteral("Wybór poziomu :")), "wybor", {0, 0, 228, 119});
+    // The group is the whole dialog, whatever size the client area takes.
+    auto* layout = new QVBoxLayout(ClientArea());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(wybor);
+    Label1 =
+        Placed(new QLabel(QStringLiteral("Zaczynaj grę od poziomu"), wybor), "Label1", {10, 30, 184, 19});
+    SpinEdit1 = Placed(new StepSpinBox(1, 30, 10, 1, wybor), "SpinEdit1", {167, 30, 51, 26});
+    Button1 = Placed(new QPushButton(QStringLiteral("Ok"), wybor), "Button1", {10, 69, 92, 31});
+    Button2 = Placed(new QPushButton(QStringLiteral("Anuluj"), wybor), "Button2", {128, 69, 92, 31});
+    setTabOrder(SpinEdit1, Button1);
+    setTabOrder(Button1, Button2);
+    connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, Guarded([this] { Button2Click(); }));
     FormCreate();
 }
 
-void TForm3::FormCreate()
+void TForm3::FormCreate() { SetDialogGradient(*this); }
+
+void TForm3::Button1Click()
 {
-    SetGradientStartColor(127);
-    SetGradientStopColor(0xFF0000);
+    GameSettings.StartLevel = SpinEdit1->value();
+    SetModalResult(mrOk);
 }
+
+void TForm3::Button2Click() { SetModalResult(mrCancel); }
 
 }  // namespace kwintor

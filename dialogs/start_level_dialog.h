@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
 #include "gform.h"
+#include "step_spin_box.h"
 
 namespace kwintor {
 
@@ -11,8 +16,16 @@ class TForm3 : public TGradientForm {
 public:
     explicit TForm3(QWidget* parent = nullptr);
 
+    QGroupBox* wybor;
+    QLabel* Label1;
+    StepSpinBox* SpinEdit1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+
 private:
     void FormCreate();
+    void Button1Click();
+    void Button2Click();
 };
 
 extern TForm3* Form3;

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "equation.h"
 #include "gform.h"
+#include "step_spin_box.h"
 
 namespace kwintor {
 
@@ -11,8 +18,29 @@ class TForm2 : public TGradientForm {
 public:
     explicit TForm2(QWidget* parent = nullptr);
 
+    // The operators of the checked boxes.
+    OperatorMask CheckedOperators() const;
+
+    QGroupBox* GroupBox2;
+    QLabel* Label1;
+    StepSpinBox* zl;
+    QLabel* Label2;
+    StepSpinBox* zak;
+    QGroupBox* GroupBox1;
+    QCheckBox* dodawanie;
+    QCheckBox* Odejmowanie;
+    QCheckBox* Mnozenie;
+    QCheckBox* dzielenie;
+    QPushButton* Ok;
+    QPushButton* Anuluj;
+
 private:
+    void CreateRangeGroup();
+    void CreateOperatorGroup();
+    void CreateButtons();
     void FormCreate();
+    void OkClick();
+    void AnulujClick();
 };
 
 extern TForm2* Form2;

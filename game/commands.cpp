@@ -6,7 +6,6 @@
 #include "score_table.h"
 #include "start_level_dialog.h"
 #include "test_difficulty_dialog.h"
-#include "window_display.h"
 
 namespace kwintor {
 
@@ -61,7 +60,7 @@ void TForm1::Poziomtrudnoci1Click() { Form2->ShowModal(); }
 
 void TForm1::Poziomtrudnocigry1Click() { Form3->ShowModal(); }
 
-void TForm1::Pomoc1Click() { ShowModeless(*Form4); }
+void TForm1::Pomoc1Click() { Form4->ShowAbout(); }
 
 // In a game the next tick then ends it; in test mode the clock stands at 0 anyway.
 void TForm1::Button2Click() { czas->SetCaption(QStringLiteral("0")); }

@@ -7,6 +7,7 @@
 
 #include "desktop_metrics.h"
 #include "game_settings.h"
+#include "placed.h"
 #include "tile_pictures.h"
 
 namespace kwintor {
@@ -19,13 +20,6 @@ const QColor Silver(0xC0, 0xC0, 0xC0);
 const QColor Blue(0x00, 0x00, 0xFF);
 const QColor Red(0xFF, 0x00, 0x00);
 const QColor Green(0x00, 0x80, 0x00);
-
-template <typename Widget> Widget* Placed(Widget* widget, const char* name, const QRect& geometry)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 Bevel* NewBevel(QWidget* board, const char* name, Bevel::Shape shape, const QRect& geometry)
 {

@@ -1,0 +1,31 @@
+#include "dialog_frame.h"
+
+#include "desktop_metrics.h"
+
+namespace kwintor {
+
+namespace {
+
+constexpr int DialogFontHeight = 14;
+constexpr TColor DarkRed = 127;
+constexpr TColor Blue = 0xFF0000;
+
+}  // namespace
+
+void SetUpDialogFrame(TGradientForm& form, const QString& caption, CaptionButtons buttons,
+                      const QRect& outerBounds)
+{
+    if (buttons == CaptionButtons::None)
+        form.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    form.setWindowTitle(caption);
+    form.setFont(desktop::SansSerifFont(DialogFontHeight));
+    form.SetBounds(outerBounds.left(), outerBounds.top(), outerBounds.width(), outerBounds.height());
+}
+
+void SetDialogGradient(TGradientForm& form)
+{
+    form.SetGradientStartColor(DarkRed);
+    form.SetGradientStopColor(Blue);
+}
+
+}  // namespace kwintor
