@@ -15,8 +15,12 @@ constexpr TColor Blue = 0xFF0000;
 void SetUpDialogFrame(TGradientForm& form, const QString& caption, CaptionButtons buttons,
                       const QRect& outerBounds)
 {
-    if (buttons == CaptionButtons::None)
-        form.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    if (buttons == CaptionButtons::None) {
+        // Text only on the caption, and the fixed layout keeps its size.
+        form.setWindowFlags(Qt::Dialog);
+        form.SetBorderIcons(0);
+        form.SetSizeableByPlayer(false);
+    }
     form.setWindowTitle(caption);
     form.setFont(desktop::SansSerifFont(DialogFontHeight));
     form.SetBounds(outerBounds.left(), outerBounds.top(), outerBounds.width(), outerBounds.height());

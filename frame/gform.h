@@ -1,37 +1,98 @@
 #pragma once
 
+#include <QFont>
+#include <QPoint>
+#include <QRect>
 #include <QWidget>
 
-#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "caption_layout.h"
+#include "gradient_tables.h"
+#include "tcolor.h"
 
 class QMenuBar;
+class QPainter;
 class QVBoxLayout;
 
 namespace kwintor {
-
-// 0x00BBGGRR, or with the top bit set a system colour index in the low byte.
-using TColor = std::uint32_t;
-inline constexpr TColor clActiveCaption = 0x80000002;
-inline constexpr TColor clInactiveCaption = 0x80000003;
 
 // Modal results.
 inline constexpr int mrNone = 0;
 inline constexpr int mrOk = 1;
 inline constexpr int mrCancel = 2;
 
-// The base of every Kwintor window. A window lays out its widgets on the
-// client area in fixed pixels, below its menu bar if it has one; it is
-// hidden, never destroyed, when closed.
+enum TGFPaintWhen { gfpAlways, gfpActive, gfpNever };
+
+class TGradientForm;
+// Called with the window, a painter on the caption image set to the caption
+// font, and the space left for the text, which the handler may change.
+using TGFOnCaptionPaint = std::function<void(TGradientForm& sender, QPainter& canvas, QRect& textRect)>;
+
+// The base of every Kwintor window. It draws its own frame and caption bar
+// (a gradient behind icon, buttons and text) in place of the desktop's. A
+// window lays out its widgets on the client area in fixed pixels, below its
+// menu bar if it has one; it is hidden, never destroyed, when closed.
 class TGradientForm : public QWidget {
     Q_OBJECT
 
 public:
     explicit TGradientForm(QWidget* parent = nullptr);
 
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    int GradientColors() const { return gradientColors_; }
+    void SetGradientColors(int count);
+    TColor CaptionTextColor() const { return captionTextColor_; }
+    void SetCaptionTextColor(TColor color);
+    TColor InactiveCaptionTextColor() const { return inactiveCaptionTextColor_; }
+    void SetInactiveCaptionTextColor(TColor color);
     TColor GradientStartColor() const { return gradientStartColor_; }
-    void SetGradientStartColor(TColor color) { gradientStartColor_ = color; }
+    void SetGradientStartColor(TColor color);
     TColor GradientStopColor() const { return gradientStopColor_; }
-    void SetGradientStopColor(TColor color) { gradientStopColor_ = color; }
+    void SetGradientStopColor(TColor color);
+    TColor GradientInactiveStartColor() const { return gradientInactiveStartColor_; }
+    void SetGradientInactiveStartColor(TColor color);
+    TColor GradientInactiveStopColor() const { return gradientInactiveStopColor_; }
+    void SetGradientInactiveStopColor(TColor color);
+    TGFPaintWhen PaintGradient() const { return paintGradient_; }
+    void SetPaintGradient(TGFPaintWhen when);
+    bool UseWin98Gradient() const { return useWin98Gradient_; }
+    void SetUseWin98Gradient(bool use);
+    const TGFOnCaptionPaint& OnCaptionPaint() const { return onCaptionPaint_; }
+    void SetOnCaptionPaint(TGFOnCaptionPaint handler) { onCaptionPaint_ = std::move(handler); }
+
+    TBorderStyle BorderStyle() const { return bsSizeable; }
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    // The caption buttons; the desktop learns them as window hints, which
+    // re-creates the window: set them before its bounds.
+    void SetBorderIcons(TBorderIcons icons);
+    // Whether the player may size the window by its edges.
+    bool SizeableByPlayer() const { return sizeableByPlayer_; }
+    void SetSizeableByPlayer(bool sizeable) { sizeableByPlayer_ = sizeable; }
+
+    const GradientTable& ActiveGradientTable() const { return activeGradientTable_; }
+    const GradientTable& InactiveGradientTable() const { return inactiveGradientTable_; }
+    const std::optional<QFont>& CaptionFont() const { return captionFont_; }
+
+    void RequestFrameRepaint();
+    bool IsCaptionActive() const;
+    void RefreshCaptionFont();
+
+    // In window coordinates: the caption bar, right and bottom exclusive.
+    virtual EdgeRect CaptionBarRect() const;
+    // Composes the caption bar off-screen and copies it onto `surface`,
+    // which covers the whole window; returns where it went.
+    virtual EdgeRect RenderCaptionBar(QPainter& surface, bool active);
+    virtual void DrawSystemMenuIcon(QPainter& surface, EdgeRect& textRect, bool active);
+    virtual void FillCaptionSolid(QPainter& surface, const EdgeRect& rect, bool active);
+    virtual void FillCaptionGradient(QPainter& surface, const EdgeRect& rect, bool active);
+    virtual void DrawCaptionTitle(QPainter& surface, const EdgeRect& textRect, bool active);
+    virtual void DrawCaptionButtons(QPainter& surface, EdgeRect& textRect);
+    virtual void BuildGradientTables();
+    virtual bool SystemDrawsCaption() const;
+    virtual void RepaintCaption(bool active);
 
     QWidget* ClientArea() const { return clientArea_; }
     void SetMenuBar(QMenuBar* menuBar);
@@ -47,13 +108,60 @@ public:
     int ModalResult() const { return modalResult_; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // A press on the frame that may become a move or a resize by hand.
+    struct FrameDrag {
+        Qt::Edges edges;
+        QPoint origin;
+        QRect start;
+        bool dragging = false;
+    };
+
+    void SetGradientColor(TColor& color, TColor value);
+    bool UsesGradient(bool active) const;
+    std::vector<CaptionButton> ButtonsInWindow() const;
+    std::optional<CaptionButtonKind> ButtonAt(QPoint point) const;
+    Qt::Edges SizingEdgesAt(QPoint point) const;
+    bool InCaptionBar(QPoint point) const;
+    void PressButton(CaptionButtonKind kind);
+    void ToggleMaximized();
+    void StartFrameDrag(const QMouseEvent& event);
+    void FollowFrameDrag(const QMouseEvent& event);
+    void ShowSizingCursor(QPoint point);
+
     QVBoxLayout* layout_;
     QWidget* clientArea_;
+    QString caption_;
+    int gradientColors_ = 64;
+    TColor captionTextColor_ = 0xFFFFFF;
+    TColor inactiveCaptionTextColor_ = 0xFFFFFF;
     TColor gradientStartColor_ = 0;
     TColor gradientStopColor_ = clActiveCaption;
+    TColor gradientInactiveStartColor_ = 0;
+    TColor gradientInactiveStopColor_ = clInactiveCaption;
+    TGFPaintWhen paintGradient_ = gfpAlways;
+    bool useWin98Gradient_ = false;
+    // Nothing here draws gradient captions for the program.
+    const bool systemGradientAvailable_ = false;
+    TGFOnCaptionPaint onCaptionPaint_;
+    TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    bool sizeableByPlayer_ = true;
+    GradientTable activeGradientTable_ {};
+    GradientTable inactiveGradientTable_ {};
+    std::optional<QFont> captionFont_;
+    bool captionActive_ = false;
+    std::optional<CaptionButtonKind> pressedButton_;
+    std::optional<FrameDrag> frameDrag_;
     int modalResult_ = mrNone;
 };
 

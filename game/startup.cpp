@@ -1,6 +1,8 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QStyleFactory>
 
 #include "about_window.h"
@@ -9,6 +11,7 @@
 #include "najlepsi.h"
 #include "start_level_dialog.h"
 #include "test_difficulty_dialog.h"
+#include "tile_pictures.h"
 
 namespace kwintor {
 
@@ -18,6 +21,8 @@ void SetUpApplication(QApplication& application)
     application.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     application.setPalette(desktop::ClassicPalette());
     application.setFont(desktop::SansSerifFont(11));
+    // The plus tile is the game's icon in every caption.
+    application.setWindowIcon(QIcon(QPixmap::fromImage(TilePicture(OperatorCode::Plus))));
 }
 
 // The main window's creation starts the first game, before the others exist.

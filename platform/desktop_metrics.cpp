@@ -1,5 +1,8 @@
 #include "desktop_metrics.h"
 
+#include <QApplication>
+#include <QStyle>
+
 #include <array>
 
 namespace kwintor::desktop {
@@ -69,5 +72,11 @@ QFont SerifFont(int pixelHeight, bool bold)
 {
     return FontOf({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}, pixelHeight, bold);
 }
+
+QFont CaptionFont() { return SansSerifFont(11, true); }
+
+QFont SmallCaptionFont() { return SansSerifFont(10, true); }
+
+QIcon DefaultApplicationIcon() { return QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton); }
 
 }  // namespace kwintor::desktop

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
 
 namespace kwintor {
@@ -11,7 +12,14 @@ namespace kwintor {
 namespace desktop {
 
 inline constexpr int SizingFrame = 4;  // border of a sizeable window
-inline constexpr int CaptionHeight = 18;
+inline constexpr int DialogFrame = 3;  // border of a fixed-size window
+// A caption includes the one-pixel line below its bar.
+inline constexpr int CaptionHeight = 19;
+inline constexpr int SmallCaptionHeight = 15;  // tool windows
+inline constexpr int SmallIconSize = 16;
+inline constexpr int SmallButtonWidth = 12;  // tool window caption buttons
+inline constexpr int MinimumTrackWidth = 112;  // smallest window the player can size to
+inline constexpr int MinimumTrackHeight = 27;
 
 // System colours by their classic indices.
 enum SystemColorIndex : unsigned char {
@@ -49,6 +57,13 @@ QPalette ClassicPalette();
 // at a character height in pixels.
 QFont SansSerifFont(int pixelHeight, bool bold = false);
 QFont SerifFont(int pixelHeight, bool bold = false);
+
+// The bold faces of window captions, normal and tool window.
+QFont CaptionFont();
+QFont SmallCaptionFont();
+
+// The icon of a window whose program has none of its own.
+QIcon DefaultApplicationIcon();
 
 }  // namespace desktop
 }  // namespace kwintor

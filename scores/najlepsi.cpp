@@ -31,7 +31,9 @@ Tnaj2::Tnaj2(QWidget* parent)
 {
     setObjectName(QStringLiteral("naj2"));
     setWindowTitle(QStringLiteral("Lista najlepszych :"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(Qt::Dialog);
+    SetBorderIcons(0);
+    SetSizeableByPlayer(false);
     setFont(desktop::SansSerifFont(14));
     SetBounds(200, 105, 430, 412);
 

@@ -53,14 +53,11 @@ void AboutWindowTest::ShowAbout()
 
 void AboutWindowTest::captionAndFrame()
 {
-    using namespace desktop;
     QCOMPARE(form->windowTitle(), QStringLiteral("O programie"));
     QCOMPARE(form->windowType(), Qt::Window);
     QVERIFY(!form->windowFlags().testFlag(Qt::CustomizeWindowHint));
     QCOMPARE(form->font().pixelSize(), 14);
-    QCOMPARE(form->geometry(),
-             QRect(200, 108, 434, 353)
-                 .adjusted(SizingFrame, SizingFrame + CaptionHeight, -SizingFrame, -SizingFrame));
+    QCOMPARE(form->geometry(), QRect(200, 108, 434, 353));
     QCOMPARE(form->GradientStartColor(), TColor {127});
     QCOMPARE(form->GradientStopColor(), TColor {0xFF0000});
 }

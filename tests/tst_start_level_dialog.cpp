@@ -47,15 +47,12 @@ void StartLevelDialogTest::ShowForm()
 
 void StartLevelDialogTest::captionAndFrame()
 {
-    using namespace desktop;
     QCOMPARE(form->windowTitle(), QStringLiteral("Opcje "));
     const Qt::WindowFlags flags = form->windowFlags();
     QVERIFY(flags.testFlag(Qt::CustomizeWindowHint) && flags.testFlag(Qt::WindowTitleHint));
     QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint) && !flags.testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(form->font().pixelSize(), 14);
-    QCOMPARE(form->geometry(),
-             QRect(227, 115, 236, 150)
-                 .adjusted(SizingFrame, SizingFrame + CaptionHeight, -SizingFrame, -SizingFrame));
+    QCOMPARE(form->geometry(), QRect(227, 115, 236, 150));
     QCOMPARE(form->GradientStartColor(), TColor {127});
     QCOMPARE(form->GradientStopColor(), TColor {0xFF0000});
 }

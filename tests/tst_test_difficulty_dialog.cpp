@@ -21,12 +21,6 @@ enum class StepBy { Keys, Arrows };
 // What a player might try to get another number into a spin box.
 enum class Interference { TypedDigit, BackspaceThenDigit, Paste, PageUp, PageDown, Wheel, ContextMenu };
 
-QRect InnerBounds(const QRect& outer)
-{
-    using namespace desktop;
-    return outer.adjusted(SizingFrame, SizingFrame + CaptionHeight, -SizingFrame, -SizingFrame);
-}
-
 void ClickArrow(QSpinBox* spin, QStyle::SubControl arrow)
 {
     QStyleOptionSpinBox option;
@@ -188,7 +182,7 @@ void TestDifficultyDialogTest::captionAndFrame()
                                   Qt::WindowMaximizeButtonHint, Qt::WindowCloseButtonHint})
         QVERIFY(!flags.testFlag(button));
     QCOMPARE(form->font().pixelSize(), 14);
-    QCOMPARE(form->geometry(), InnerBounds({200, 108, 377, 316}));
+    QCOMPARE(form->geometry(), QRect(200, 108, 377, 316));
     QCOMPARE(form->GradientStartColor(), TColor {127});
     QCOMPARE(form->GradientStopColor(), TColor {0xFF0000});
 }

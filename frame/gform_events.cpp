@@ -1,0 +1,214 @@
+// How a window with a frame of its own answers the desktop and the mouse.
+#include "gform.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWhatsThis>
+#include <QWindow>
+
+#include "caption_update_guard.h"
+#include "desktop_metrics.h"
+#include "error_display.h"
+#include "frame_edges.h"
+#include "window_border.h"
+
+namespace kwintor {
+
+namespace {
+
+constexpr Qt::Edges AllEdges = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
+
+}  // namespace
+
+// Whatever a handler below throws is shown once the event is over.
+bool TGradientForm::event(QEvent* event)
+{
+    try {
+        // The desktop's fonts changed: this one never reaches changeEvent.
+        if (event->type() == QEvent::ApplicationFontChange && !SystemDrawsCaption()) {
+            RefreshCaptionFont();
+            RepaintCaption(IsCaptionActive());
+        }
+        return QWidget::event(event);
+    } catch (const std::exception& error) {
+        const QString message = QString::fromUtf8(error.what());
+        QTimer::singleShot(0, qApp, [message] { ShowErrorDisplay(message); });
+    } catch (...) {
+        QTimer::singleShot(0, qApp, [] { ShowErrorDisplay(QStringLiteral("Nieznany błąd")); });
+    }
+    return true;
+}
+
+void TGradientForm::paintEvent(QPaintEvent* /*event*/)
+{
+    if (SystemDrawsCaption())
+        return;
+    QPainter surface(this);
+    DrawWindowBorder(surface, size());
+    RenderCaptionBar(surface, captionActive_);
+}
+
+void TGradientForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (SystemDrawsCaption())
+        return;
+    switch (event->type()) {
+    case QEvent::ActivationChange: RepaintCaption(IsCaptionActive()); break;
+    case QEvent::WindowStateChange:
+        if (!isMinimized())
+            RepaintCaption(IsCaptionActive());
+        break;
+    case QEvent::WindowTitleChange:
+        if (!CaptionUpdateGuard::Held())
+            SetCaption(windowTitle());
+        break;
+    case QEvent::PaletteChange:
+        BuildGradientTables();
+        RepaintCaption(IsCaptionActive());
+        break;
+    default: break;
+    }
+}
+
+void TGradientForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!SystemDrawsCaption() && !isMinimized())
+        RepaintCaption(IsCaptionActive());
+}
+
+void TGradientForm::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || SystemDrawsCaption()) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    pressedButton_ = ButtonAt(event->position().toPoint());
+    if (!pressedButton_)
+        StartFrameDrag(*event);
+    RepaintCaption(IsCaptionActive());
+}
+
+void TGradientForm::mouseMoveEvent(QMouseEvent* event)
+{
+    if (frameDrag_ && (event->buttons() & Qt::LeftButton))
+        FollowFrameDrag(*event);
+    else
+        ShowSizingCursor(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void TGradientForm::mouseReleaseEvent(QMouseEvent* event)
+{
+    const std::optional<CaptionButtonKind> pressed = std::exchange(pressedButton_, std::nullopt);
+    frameDrag_.reset();
+    if (event->button() == Qt::LeftButton && pressed && pressed == ButtonAt(event->position().toPoint()))
+        PressButton(*pressed);
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TGradientForm::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const bool onBar = InCaptionBar(at) && !ButtonAt(at);
+    if (event->button() == Qt::LeftButton && onBar && sizeableByPlayer_ && (borderIcons_ & biMaximize))
+        ToggleMaximized();
+    else
+        QWidget::mouseDoubleClickEvent(event);
+}
+
+std::vector<CaptionButton> TGradientForm::ButtonsInWindow() const
+{
+    const EdgeRect bar = CaptionBarRect();
+    EdgeRect text {1, 0, bar.Width(), bar.Height()};
+    TakeIconPlace(BorderStyle(), borderIcons_, text);
+    std::vector<CaptionButton> buttons = TakeButtonPlaces(BorderStyle(), borderIcons_, isMaximized(), text);
+    for (CaptionButton& button : buttons)
+        button.rect = {button.rect.left + bar.left, button.rect.top + bar.top, button.rect.right + bar.left,
+                       button.rect.bottom + bar.top};
+    return buttons;
+}
+
+std::optional<CaptionButtonKind> TGradientForm::ButtonAt(QPoint point) const
+{
+    for (const CaptionButton& button : ButtonsInWindow()) {
+        if (!button.inactive && button.rect.ToQRect().contains(point))
+            return button.kind;
+    }
+    return std::nullopt;
+}
+
+Qt::Edges TGradientForm::SizingEdgesAt(QPoint point) const
+{
+    if (!sizeableByPlayer_ || !IsSizeable(BorderStyle()) || isMaximized())
+        return {};
+    return EdgesAt(point, size(), desktop::SizingFrame);
+}
+
+bool TGradientForm::InCaptionBar(QPoint point) const { return CaptionBarRect().ToQRect().contains(point); }
+
+void TGradientForm::PressButton(CaptionButtonKind kind)
+{
+    switch (kind) {
+    case CaptionButtonKind::Close: close(); break;
+    case CaptionButtonKind::Minimize: showMinimized(); break;
+    case CaptionButtonKind::Maximize:
+    case CaptionButtonKind::Restore: ToggleMaximized(); break;
+    case CaptionButtonKind::Help: QWhatsThis::enterWhatsThisMode(); break;
+    }
+}
+
+void TGradientForm::ToggleMaximized()
+{
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+}
+
+// Sizing starts at once; a move waits until the mouse has travelled, so
+// that clicks and double clicks on the caption stay ours.
+void TGradientForm::StartFrameDrag(const QMouseEvent& event)
+{
+    const QPoint at = event.position().toPoint();
+    const Qt::Edges edges = SizingEdgesAt(at);
+    if (edges) {
+        const bool byDesktop = windowHandle() && windowHandle()->startSystemResize(edges);
+        if (!byDesktop)
+            frameDrag_ = FrameDrag {edges, event.globalPosition().toPoint(), geometry(), true};
+    } else if (InCaptionBar(at) && !isMaximized()) {
+        frameDrag_ = FrameDrag {AllEdges, event.globalPosition().toPoint(), geometry(), false};
+    }
+}
+
+// Where the desktop cannot move or size the window, it follows the mouse.
+void TGradientForm::FollowFrameDrag(const QMouseEvent& event)
+{
+    const QPoint delta = event.globalPosition().toPoint() - frameDrag_->origin;
+    if (!frameDrag_->dragging) {
+        if (delta.manhattanLength() < QApplication::startDragDistance())
+            return;
+        frameDrag_->dragging = true;
+        if (windowHandle() && windowHandle()->startSystemMove()) {
+            frameDrag_.reset();
+            return;
+        }
+    }
+    using namespace desktop;
+    const QSize minimum = minimumSize().expandedTo({MinimumTrackWidth, MinimumTrackHeight});
+    setGeometry(DraggedBounds(frameDrag_->start, frameDrag_->edges, delta, minimum));
+}
+
+void TGradientForm::ShowSizingCursor(QPoint point)
+{
+    const std::optional<Qt::CursorShape> shape = SizingCursor(HitTestOf(SizingEdgesAt(point)));
+    if (shape)
+        setCursor(*shape);
+    else
+        unsetCursor();
+}
+
+}  // namespace kwintor

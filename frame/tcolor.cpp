@@ -1,0 +1,24 @@
+#include "tcolor.h"
+
+#include "desktop_metrics.h"
+
+namespace kwintor {
+
+namespace {
+
+constexpr TColor SystemColorBit = 0x80000000;
+
+}  // namespace
+
+std::uint32_t ResolveColor(TColor color)
+{
+    if ((color & SystemColorBit) == 0)
+        return color & 0xFFFFFF;
+    const QColor system = desktop::SystemColor(static_cast<unsigned char>(color & 0xFF));
+    return static_cast<std::uint32_t>(system.red()) | static_cast<std::uint32_t>(system.green()) << 8 |
+        static_cast<std::uint32_t>(system.blue()) << 16;
+}
+
+QColor ToQColor(std::uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+
+}  // namespace kwintor
