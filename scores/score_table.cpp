@@ -19,12 +19,15 @@ const QString ScoreFileName = QStringLiteral("wyniki.naj");
 
 namespace {
 
-// The errno of the call that just failed, as the error the game reports.
-[[noreturn]] void RaiseSystemError()
+// The errno of the call that just failed, as the error the game reports;
+// read it before any clean-up call can change it.
+ScoreFileError LastSystemError()
 {
     const int systemError = errno;
-    throw ScoreFileError::FromErrno(systemError != 0 ? systemError : EIO);
+    return ScoreFileError::FromErrno(systemError != 0 ? systemError : EIO);
 }
+
+[[noreturn]] void RaiseSystemError() { throw LastSystemError(); }
 
 // Root may write any file, so a read-only score file is told by its
 // permission bits rather than by a failing open.
@@ -50,9 +53,9 @@ QByteArray ReadWholeFile(const QString& fileName)
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0) {
-            const int systemError = errno;
+            const ScoreFileError error = LastSystemError();
             ::close(descriptor);
-            throw ScoreFileError::FromErrno(systemError);
+            throw error;
         }
         bytes.append(buffer, count);
     }
@@ -80,9 +83,9 @@ void SaveScoreTable()
     // Flushed before the commit: QSaveFile commits a file whose buffered
     // data could not all be written, reporting success.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int systemError = errno;
+        const ScoreFileError error = LastSystemError();
         file.cancelWriting();
-        throw ScoreFileError::FromErrno(systemError != 0 ? systemError : EIO);
+        throw error;
     }
     if (!file.commit())
         RaiseSystemError();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 
 #include <chrono>
 #include <deque>
@@ -58,3 +60,25 @@ private:
     QTimer deadline_;
     int answered_ = 0;
 };
+
+// The visible push button of `window` labelled `text`, or nullptr.
+inline QPushButton* ButtonOf(QWidget& window, const QString& text)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == text && button->isVisible())
+            return button;
+    return nullptr;
+}
+
+inline void ClickButton(QWidget& window, const QString& text)
+{
+    QPushButton* button = ButtonOf(window, text);
+    QVERIFY2(button, qPrintable(QStringLiteral("no button ") + text));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The answer that clicks the button labelled `text`.
+inline ModalScript::Answer Click(const QString& text)
+{
+    return [text](QWidget& window) { ClickButton(window, text); };
+}

@@ -27,25 +27,12 @@ QByteArray FileWithScores(std::initializer_list<int> scores)
     return file;
 }
 
-QPushButton* ButtonOf(QWidget& window, const QString& text)
-{
-    for (QPushButton* button : window.findChildren<QPushButton*>())
-        if (button->text() == text && button->isVisible())
-            return button;
-    return nullptr;
-}
-
 ModalScript::Answer TypeName(const QString& name)
 {
     return [name](QWidget& box) {
         box.findChild<QLineEdit*>()->setText(name);
-        QTest::mouseClick(ButtonOf(box, QStringLiteral("OK")), Qt::LeftButton);
+        ClickButton(box, QStringLiteral("OK"));
     };
-}
-
-ModalScript::Answer Click(const QString& button)
-{
-    return [button](QWidget& window) { QTest::mouseClick(ButtonOf(window, button), Qt::LeftButton); };
 }
 
 // Types `text` key by key, as QTest's key clicks take only ASCII.
@@ -126,7 +113,7 @@ void BestScoresTest::newBestScoreIsAskedSortedSavedAndShown()
     ModalScript script;
     script.Then(NameBox, TypeName(QStringLiteral("Łucja"))).Then(BestScores, [&](QWidget& dialog) {
         shown = ListedLines();
-        QTest::mouseClick(ButtonOf(dialog, QStringLiteral("OK")), Qt::LeftButton);
+        ClickButton(dialog, QStringLiteral("OK"));
     });
     EnterBestScore(4);
 
@@ -174,7 +161,7 @@ void BestScoresTest::nameBoxAnswers()
                   QCOMPARE(line->selectedText(), QStringLiteral("Anonimowy"));
                   if (!typed.isNull())
                       line->setText(typed);
-                  QTest::mouseClick(ButtonOf(box, button), Qt::LeftButton);
+                  ClickButton(box, button);
               })
         .Then(BestScores, Click(QStringLiteral("OK")));
     EnterBestScore(1);
@@ -314,7 +301,7 @@ void BestScoresTest::failedSaveFromTheDialogLeavesAWayOut()
         .Then(ErrorBox, [](QWidget& box) { box.close(); })
         .Then(BestScores, [&](QWidget& dialog) {
             stayedOpen = dialog.isVisible();
-            QTest::mouseClick(ButtonOf(dialog, QStringLiteral("Nie zapisuj")), Qt::LeftButton);
+            ClickButton(dialog, QStringLiteral("Nie zapisuj"));
         });
     naj2->ShowModal();
 

@@ -13,19 +13,6 @@ const QString GameOverBox = QStringLiteral("kwintorMessageBox");
 const QString NameBox = QStringLiteral("kwintorInputBox");
 const QString BestScores = QStringLiteral("naj2");
 
-void ClickButton(QWidget& window, const QString& text)
-{
-    for (QPushButton* button : window.findChildren<QPushButton*>())
-        if (button->text() == text && button->isVisible())
-            return QTest::mouseClick(button, Qt::LeftButton);
-    QFAIL(qPrintable(QStringLiteral("no button ") + text));
-}
-
-ModalScript::Answer Click(const QString& text)
-{
-    return [text](QWidget& window) { ClickButton(window, text); };
-}
-
 ModalScript::Answer ConfirmGameOver()
 {
     return [](QWidget& box) {
