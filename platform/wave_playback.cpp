@@ -1,9 +1,7 @@
 #include "wave_playback.h"
 
-#include <QAudioDevice>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QUrl>
 
 #include "error_display.h"
@@ -26,28 +24,36 @@ void CheckWaveFile(const QString& fileName)
 
 }  // namespace
 
-SoundEffectPlayback::SoundEffectPlayback(OutputQuery hasAudioOutput)
-    : hasAudioOutput_(std::move(hasAudioOutput))
+SoundEffectPlayback::SoundEffectPlayback(OutputQuery audioOutput)
+    : audioOutput_(std::move(audioOutput))
 {
+    audioOutput_();
 }
 
 void SoundEffectPlayback::Open(const QString& fileName)
 {
-    effect_.stop();
-    effect_.setSource(QUrl());
-    if (!hasAudioOutput_())
+    if (effect_) {
+        effect_->stop();
+        effect_->setSource(QUrl());
+    }
+    const AudioOutput output = audioOutput_();
+    if (output == AudioOutput::Absent)
         throw Error(QStringLiteral("Brak urządzenia odtwarzającego dźwięk"));
     CheckWaveFile(fileName);
-    effect_.setSource(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
+    if (output == AudioOutput::Unknown)
+        return;
+    if (!effect_)
+        effect_ = std::make_unique<QSoundEffect>();
+    effect_->setSource(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
 }
 
 void SoundEffectPlayback::Play()
 {
+    if (!effect_)
+        return;
     // QSoundEffect does not promise that play() restarts a sound still playing.
-    effect_.stop();
-    effect_.play();
+    effect_->stop();
+    effect_->play();
 }
-
-bool SoundEffectPlayback::SystemHasAudioOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }
 
 }  // namespace kwintor

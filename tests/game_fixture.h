@@ -14,17 +14,21 @@
 #include "start_level_dialog.h"
 #include "test_difficulty_dialog.h"
 
-// The five windows of a fresh game, with a fake sound, a clock that only the
-// test makes tick, and a score file of its own.
+// The five windows of a fresh game, with a clock that only the test makes
+// tick and a score file of its own.
 class GameFixture {
 public:
-    explicit GameFixture(const QByteArray& scoreFile = {})
+    // A fake sound, unless the test brings a `player` of its own.
+    explicit GameFixture(const QByteArray& scoreFile = {}, std::unique_ptr<kwintor::WavePlayback> player = {})
     {
         kwintor::GameSettings = kwintor::Settings {};
         kwintor::SeedRandom(5);
         ScoreFileSandbox::Write(scoreFile);
-        auto player = std::make_unique<FakeWavePlayback>();
-        sound = player.get();
+        if (!player) {
+            auto fake = std::make_unique<FakeWavePlayback>();
+            sound = fake.get();
+            player = std::move(fake);
+        }
         form = std::make_unique<kwintor::TForm1>(std::move(player), std::chrono::hours(24));
         kwintor::Form1 = form.get();
         kwintor::Form2 = &testDifficulty;

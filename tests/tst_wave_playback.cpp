@@ -55,8 +55,9 @@ QByteArray Wave(const WaveLayout& layout)
 
 QByteArray Wave() { return Wave(WaveLayout {}); }
 
-bool WithOutput() { return true; }
-bool WithoutOutput() { return false; }
+AudioOutput WithOutput() { return AudioOutput::Present; }
+AudioOutput WithoutOutput() { return AudioOutput::Absent; }
+AudioOutput NotYetKnown() { return AudioOutput::Unknown; }
 
 }  // namespace
 
@@ -70,6 +71,7 @@ private slots:
     void playableFiles_data();
     void playableFiles();
     void openingAgainClosesTheEarlierSound();
+    void outputNotYetKnownOpensNothing();
     void relativeNameOpensTheFileInTheWorkingFolder();
     void unreadableFile();
 
@@ -183,6 +185,25 @@ void WavePlaybackTest::openingAgainClosesTheEarlierSound()
 
     QVERIFY_THROWS_EXCEPTION(Error, playback.Open(folder_->filePath(QStringLiteral("brak.wav"))));
     QVERIFY(playback.Source().isEmpty());
+}
+
+// The first drops of a game may come before the sound server has answered.
+void WavePlaybackTest::outputNotYetKnownOpensNothing()
+{
+    const QString path = Write(QStringLiteral("1.wav"), Wave());
+    SoundEffectPlayback playback(NotYetKnown);
+    QVERIFY_THROWS_NO_EXCEPTION(playback.Open(path));
+    QVERIFY(playback.Source().isEmpty());
+    playback.Play();
+    QVERIFY_THROWS_EXCEPTION(Error, playback.Open(folder_->filePath(QStringLiteral("brak.wav"))));
+
+    AudioOutput output = AudioOutput::Unknown;
+    SoundEffectPlayback later([&output] { return output; });
+    later.Open(path);
+    QVERIFY(later.Source().isEmpty());
+    output = AudioOutput::Present;
+    later.Open(path);
+    QCOMPARE(later.Source(), QUrl::fromLocalFile(path));
 }
 
 void WavePlaybackTest::relativeNameOpensTheFileInTheWorkingFolder()
