@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -35,6 +36,14 @@ bool IsReadOnly(const QString& fileName)
 {
     const QFileInfo file(fileName);
     return file.exists() && !(file.permissions() & QFileDevice::WriteOwner);
+}
+
+// A folder removed while the game runs in it still stands for the game,
+// with no links left; QSaveFile then fails with an unhelpful EPERM or ENOENT.
+bool IsFolderRemoved(const QString& folder)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(folder).constData(), &status) != 0 || status.st_nlink == 0;
 }
 
 // Read with the system's own calls: the game reports their error codes,
@@ -76,8 +85,11 @@ void SaveScoreTable()
         throw ScoreFileError(ScoreFileError::AccessDenied);
     QSaveFile file(ScoreFileName);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (IsFolderRemoved(QFileInfo(ScoreFileName).path()))
+            throw ScoreFileError(ScoreFileError::InvalidFilename);
         RaiseSystemError();
+    }
     const QByteArray bytes = WriteScoreFile(ScoreTable);
     errno = 0;
     // Flushed before the commit: QSaveFile commits a file whose buffered

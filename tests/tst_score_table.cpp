@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 
 #include "score_file_error.h"
@@ -59,8 +60,8 @@ private slots:
     void missingFileIsNotFound();
     void aDirectoryInsteadOfAFile();
     void loadThenSaveWritesTheGamesOwnForm();
-    void readOnlyFileIsRefusedAndKept();
-    void saveFailingMidwayKeepsTheOldFile();
+    void faultsBetweenLoadAndSave_data();
+    void faultsBetweenLoadAndSave();
     void systemErrors_data();
     void systemErrors();
     void sort_data();
@@ -94,27 +95,49 @@ void ScoreTableTest::loadThenSaveWritesTheGamesOwnForm()
     QCOMPARE(ScoreFileSandbox::Read(), expected);
 }
 
-void ScoreTableTest::readOnlyFileIsRefusedAndKept()
-{
-    const QByteArray original = "Ala\r\n12\r\n";
-    ScoreFileSandbox::Write(original);
-    ScoreFileSandbox::MakeReadOnly();
-    LoadScoreTable();
-    ScoreTable[1].Score = 99;
+enum class Fault { MadeReadOnly, DiskFills, FolderVanishes };
 
-    QCOMPARE(ErrorOf(SaveScoreTable), QStringLiteral("File access denied"));
-    QCOMPARE(ScoreFileSandbox::Read(), original);
+void ScoreTableTest::faultsBetweenLoadAndSave_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("made read-only") << Fault::MadeReadOnly << QStringLiteral("File access denied");
+    QTest::newRow("disk fills") << Fault::DiskFills << QStringLiteral("I/O error %1").arg(EFBIG);
+    // The old file went with its folder; the path is what is wrong now.
+    QTest::newRow("folder vanishes") << Fault::FolderVanishes << QStringLiteral("Invalid filename");
 }
 
-void ScoreTableTest::saveFailingMidwayKeepsTheOldFile()
+void ScoreTableTest::faultsBetweenLoadAndSave()
 {
+    QFETCH(Fault, fault);
+    QFETCH(QString, message);
+
     const QByteArray original = "Ala\r\n12\r\n";
     ScoreFileSandbox::Write(original);
+    LoadScoreTable();
+    // Long names, so that the new file is bigger than the old one.
     for (std::size_t i = 1; i <= ScoreTableSize; ++i)
         ScoreTable[i] = {QString(40, QLatin1Char('x')), 1};
-    {
-        const FileSizeLimit limit(100);
-        QCOMPARE(ErrorOf(SaveScoreTable), QStringLiteral("I/O error %1").arg(EFBIG));
+    const QString folder = QDir::currentPath();
+    std::optional<FileSizeLimit> limit;
+    switch (fault) {
+    case Fault::MadeReadOnly:
+        ScoreFileSandbox::MakeReadOnly();
+        break;
+    case Fault::DiskFills:
+        limit.emplace(100);
+        break;
+    case Fault::FolderVanishes:
+        QVERIFY(QDir(folder).removeRecursively());
+        break;
+    }
+    QCOMPARE(ErrorOf(SaveScoreTable), message);
+    limit.reset();
+
+    if (fault == Fault::FolderVanishes) {
+        QVERIFY(!QFileInfo::exists(folder));
+        return;
     }
     QCOMPARE(ScoreFileSandbox::Read(), original);
     QCOMPARE(QDir::current().entryList(QDir::Files), QStringList {ScoreFileName});
