@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Redraws the application icon's PNG sizes from its SVG with rsvg-convert
+# (librsvg2-bin). The PNGs are kept in the repository, so building and
+# packaging need no SVG renderer.
+set -euo pipefail
+icons="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/packaging/icons/hicolor"
+for size in 16 32 48 64 128 256; do
+    mkdir -p "$icons/${size}x$size/apps"
+    rsvg-convert --width "$size" --height "$size" --output "$icons/${size}x$size/apps/kwintor.png" \
+        "$icons/scalable/apps/kwintor.svg"
+done
