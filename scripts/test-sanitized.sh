@@ -13,4 +13,6 @@ cmake --build "$build" --parallel "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS="suppressions=$root/tests/sanitizer-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The soak test plays its full evening here.
+export KWINTOR_SOAK_ROUNDS=10000
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --timeout 900

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+
+#include "board_drag.h"
+#include "game_fixture.h"
+#include "modal_script.h"
+
+// Plays whole games through the board's own handlers, as a tireless player
+// would: each round is solved by dragging the equation's operators into
+// their slots, a tick of the clock comes between the drops, and each game
+// ends by giving up and entering the score under a name in the table.
+class SoakRounds {
+public:
+    using SaveCheck = std::function<void()>;
+
+    // `afterSave` runs after each save of the score file.
+    SoakRounds(GameFixture& game, SaveCheck afterSave)
+        : game_(game)
+        , afterSave_(std::move(afterSave))
+    {
+    }
+
+    // Plays a new game of `rounds` solved rounds and ends it as a record
+    // entered as `name`; false when the game-over windows did not all come.
+    bool PlayGame(int rounds, const QString& name)
+    {
+        kwintor::TForm1& form = *game_.form;
+        form.Nowa1->trigger();
+        for (int round = 0; round < rounds; ++round)
+            SolveRound();
+        QTest::mouseClick(form.Button2, Qt::LeftButton);
+
+        ModalScript script;
+        script.Then(QStringLiteral("kwintorMessageBox"), PressButton(QStringLiteral("OK")))
+            .Then(QStringLiteral("kwintorInputBox"),
+                  [this, name](QWidget& box) {
+                      box.findChild<QLineEdit*>()->setText(name);
+                      PressButton(QStringLiteral("OK"))(box);
+                  })
+            .Then(QStringLiteral("naj2"), [this](QWidget& dialog) {
+                afterSave_();
+                PressButton(QStringLiteral("OK"))(dialog);
+            });
+        emit form.Timer1->Ticked();
+        QCoreApplication::processEvents();
+        afterSave_();
+        return script.Finished();
+    }
+
+private:
+    void SolveRound()
+    {
+        kwintor::TForm1& form = *game_.form;
+        const auto slotBoxes = form.Slots();
+        for (std::size_t i = 1; i < kwintor::GameSettings.OperandCount; ++i) {
+            DragTo(*TileFor(kwintor::Equation[i].Operator), *slotBoxes[i - 1]);
+            if (i == 1)
+                emit form.Timer1->Ticked();
+        }
+        // Lets the board paint and deferred deletions happen, as between a player's rounds.
+        QCoreApplication::processEvents();
+    }
+
+    kwintor::PictureBox* TileFor(kwintor::OperatorCode code) const
+    {
+        using kwintor::OperatorCode;
+        kwintor::TForm1& form = *game_.form;
+        switch (code) {
+        case OperatorCode::Plus:
+            return form.Image2;
+        case OperatorCode::Minus:
+            return form.Image1;
+        case OperatorCode::Multiplication:
+            return form.Image3;
+        default:
+            return form.Image4;
+        }
+    }
+
+    // Presses the window's visible button of that text, from a fresh event.
+    static ModalScript::Answer PressButton(const QString& text)
+    {
+        return [text](QWidget& window) {
+            if (QPushButton* button = ButtonOf(window, text))
+                button->click();
+        };
+    }
+
+    GameFixture& game_;
+    SaveCheck afterSave_;
+};
