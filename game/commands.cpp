@@ -31,6 +31,8 @@ void TForm1::ConnectCommands()
         slot->SetAcceptTest([this](PictureBox& source) { return Image5DragOver(source); });
         slot->SetDropHandler(
             [this](PictureBox& target, PictureBox& source) { Image5DragDrop(target, source); });
+        slot->SetKeyHandler(
+            [this](PictureBox& target, const QKeyEvent& key) { return SlotKeyTaken(target, key); });
     }
 }
 

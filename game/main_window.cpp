@@ -76,6 +76,7 @@ TForm1::TForm1(std::unique_ptr<WavePlayback> player, std::chrono::milliseconds t
     SetBounds(-4, -4, 648, 488);
     CreateMenu();
     CreateBoard();
+    NameBoard();
     Timer1 = new PeriodicTimer(tickInterval, this);
     ConnectCommands();
     FormCreate();
@@ -142,6 +143,7 @@ void TForm1::CreateBoard()
                      {480, 208, 145, 25});
     Button2 = Placed(new QPushButton(QStringLiteral("Poddaję grę"), board), "Button2", {480, 232, 145, 25});
     setTabOrder(Button1, Button2);
+    Komunikat = Placed(new Announcer(board), "Komunikat", {0, 0, 0, 0});
 
     for (Bevel* frame : {Beve2, Beve3, Beve4})
         frame->hide();

@@ -11,12 +11,14 @@
 #include <memory>
 #include <string>
 
+#include "announcer.h"
 #include "bevel.h"
 #include "equation.h"
 #include "gform.h"
 #include "label.h"
 #include "periodic_timer.h"
 #include "picture_box.h"
+#include "slot_keys.h"
 #include "wave_playback.h"
 
 namespace kwintor {
@@ -56,8 +58,10 @@ public:
     void Pomoc1Click();
     void Button2Click();
 
-    // Operand labels X1..X5, slot pictures Image5..Image8 and their frames.
+    // Operand labels X1..X5, palette tiles Image1..Image4, slot pictures
+    // Image5..Image8 and their frames.
     std::array<Label*, 5> OperandLabels() const { return {X1, X2, X3, x4, X5}; }
+    std::array<PictureBox*, 4> PaletteTiles() const { return {Image1, Image2, Image3, Image4}; }
     std::array<PictureBox*, 4> Slots() const { return {Image5, Image6, Image7, Image8}; }
     std::array<Bevel*, 4> SlotFrames() const { return {Beve1, Beve2, Beve3, Beve4}; }
 
@@ -111,6 +115,8 @@ public:
     QPushButton* Button1;
     Bevel* Bevel10;
     QPushButton* Button2;
+    // Tells a screen reader that an equation is solved.
+    Announcer* Komunikat;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,7 +128,29 @@ private:
     void LayOutOperands(std::uint8_t operandCount);
     void ConnectCommands();
     OperatorCode PaletteOperator(const PictureBox& tile) const;
+    PictureBox& PaletteTile(OperatorCode code) const;
     void EndGame();
+
+    // 1 for Image5 up to 4 for Image8; the slots in use are 1..SlotsInUse().
+    std::size_t SlotNumber(const PictureBox& box) const;
+    std::size_t SlotsInUse() const;
+
+    // Keyboard play, beside the mouse's.
+    bool SlotKeyTaken(PictureBox& slot, const QKeyEvent& key);
+    void SlotKeyPress(PictureBox& slot, const SlotKeyAction& action);
+    void OfferSlotsToKeyboard();
+    void FocusSlot(std::size_t number, SlotMove move);
+
+    // What a screen reader reads of the board.
+    void NameBoard();
+    void SpeakSlots();
+
+    // The round on the board: the test dialog may change the operand count
+    // before the next round shows it.
+    struct ShownRound {
+        std::uint8_t operandCount = 0;
+        std::int32_t target = 0;
+    } shownRound_;
 };
 
 extern TForm1* Form1;

@@ -36,11 +36,14 @@ void TForm1::NewRound()
     const std::uint8_t largestOperand = testMode ? GameSettings.TestLargestOperand : row.LargestOperand;
     if (!GenerateEquation(operandCount, mask, largestOperand))
         throw Error(QStringLiteral("Nie można ułożyć równania o %1 liczbach").arg(operandCount));
-    Wynik->SetCaption(QStringLiteral("=") + QString::number(EquationTarget(operandCount)));
+    shownRound_ = {operandCount, EquationTarget(operandCount)};
+    Wynik->SetCaption(QStringLiteral("=") + QString::number(shownRound_.target));
     std::string equationText;
     FormatEquation(operandCount, equationText);
     Edit1->setText(QString::fromStdString(equationText));
     LayOutOperands(operandCount);
+    OfferSlotsToKeyboard();
+    SpeakSlots();
 }
 
 // Shows the operands and the slot frames between them; every slot is emptied.

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <stdexcept>
 
 #include "game_settings.h"
 #include "main_window.h"
@@ -17,13 +18,9 @@ bool TForm1::Image5DragOver(PictureBox&) const { return true; }
 void TForm1::Image5DragDrop(PictureBox& target, PictureBox& source)
 {
     PlayDropSound();
-    const auto slotBoxes = Slots();
-    const auto slotNumber = [&](const PictureBox& box) -> std::size_t {
-        return std::size_t(std::find(slotBoxes.begin(), slotBoxes.end(), &box) - slotBoxes.begin()) + 1;
-    };
-    const std::size_t targetSlot = slotNumber(target);
-    const std::size_t sourceSlot = slotNumber(source);
-    const bool sourceIsSlot = sourceSlot <= slotBoxes.size();
+    const std::size_t targetSlot = SlotNumber(target);
+    const std::size_t sourceSlot = SlotNumber(source);
+    const bool sourceIsSlot = sourceSlot <= Slots().size();
 
     target.SetPicture(source.Picture());
     if (!sourceIsSlot)
@@ -34,7 +31,15 @@ void TForm1::Image5DragDrop(PictureBox& target, PictureBox& source)
         source.SetPicture({});
         PlayerOperators[sourceSlot] = OperatorCode::Empty;
     }
+    SpeakSlots();
     CheckAndAdvance();
+}
+
+// One past the last slot for a box that is none.
+std::size_t TForm1::SlotNumber(const PictureBox& box) const
+{
+    const auto slotBoxes = Slots();
+    return std::size_t(std::find(slotBoxes.begin(), slotBoxes.end(), &box) - slotBoxes.begin()) + 1;
 }
 
 OperatorCode TForm1::PaletteOperator(const PictureBox& tile) const
@@ -48,11 +53,22 @@ OperatorCode TForm1::PaletteOperator(const PictureBox& tile) const
     return OperatorCode::Multiplication;
 }
 
+PictureBox& TForm1::PaletteTile(OperatorCode code) const
+{
+    const auto tiles = PaletteTiles();
+    const auto tile = std::find_if(tiles.begin(), tiles.end(),
+                                   [&](const PictureBox* box) { return PaletteOperator(*box) == code; });
+    if (tile == tiles.end())
+        throw std::logic_error("Żaden kafelek palety nie niesie tego znaku");
+    return **tile;
+}
+
 void TForm1::Button1Click()
 {
     for (PictureBox* slot : Slots())
         slot->SetPicture({});
     PlayerOperators.Fill(OperatorCode::Empty);
+    SpeakSlots();
 }
 
 // Opening closes the sound of the last drop, so a quick drop restarts it.

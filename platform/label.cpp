@@ -21,12 +21,25 @@ void Label::SetCaption(const QString& caption)
 {
     setText(caption);
     FitToCaption();
+    NameForScreenReader();
+}
+
+void Label::SetSpokenName(const QString& name)
+{
+    spokenName_ = name;
+    NameForScreenReader();
 }
 
 void Label::FitToCaption()
 {
     if (autoSize_)
         resize(TextWidth(font(), text()), fontMetrics().height());
+}
+
+void Label::NameForScreenReader()
+{
+    if (!spokenName_.isEmpty())
+        setAccessibleName(spokenName_ + QStringLiteral(": ") + text());
 }
 
 }  // namespace kwintor

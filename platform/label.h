@@ -5,7 +5,9 @@
 namespace kwintor {
 
 // A label whose text is its caption. An auto-sized label grows or shrinks
-// to its text from its left edge whenever the caption changes.
+// to its text from its left edge whenever the caption changes. A label with
+// a spoken name is read by a screen reader as "name: caption", for a caption
+// that means nothing without its heading.
 class Label : public QLabel {
     Q_OBJECT
 
@@ -14,12 +16,15 @@ public:
 
     void SetAutoSize(bool autoSize);
     void SetCaption(const QString& caption);
+    void SetSpokenName(const QString& name);
     QString Caption() const { return text(); }
 
 private:
     void FitToCaption();
+    void NameForScreenReader();
 
     bool autoSize_ = false;
+    QString spokenName_;
 };
 
 }  // namespace kwintor

@@ -1,11 +1,27 @@
 #include "picture_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "drag_session.h"
 
 namespace kwintor {
+
+namespace {
+
+// Every other pixel of the outline inverted, as the classic desktop draws
+// it: it shows on a silver tile and on an empty slot alike.
+void DrawFocusRectangle(QPainter& painter, const QRect& outline)
+{
+    QPen dots(Qt::white, 0);
+    dots.setDashPattern({1, 1});
+    painter.setPen(dots);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.drawRect(outline.adjusted(0, 0, -1, -1));
+}
+
+}  // namespace
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
@@ -26,8 +42,11 @@ void PictureBox::Drop(PictureBox& source)
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
+    QPainter painter(this);
     if (HasPicture())
-        QPainter(this).drawImage(0, 0, picture_);
+        painter.drawImage(0, 0, picture_);
+    if (hasFocus())
+        DrawFocusRectangle(painter, rect());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
@@ -37,6 +56,14 @@ void PictureBox::mousePressEvent(QMouseEvent* event)
         return;
     }
     BeginDrag(*this, event->position().toPoint(), event->globalPosition().toPoint());
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (keyHandler_ && keyHandler_(*this, *event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace kwintor

@@ -13,13 +13,16 @@ namespace kwintor {
 // says yes calls that box's drop handler, anywhere else nothing happens. A
 // press and release without moving thus drops the box onto itself. Moves
 // and the release belong to the drag, not to the box; a double click reaches
-// mousePressEvent through QWidget.
+// mousePressEvent through QWidget. A box that takes the keyboard focus shows
+// it as the dotted focus rectangle of the classic desktop.
 class PictureBox : public QWidget {
     Q_OBJECT
 
 public:
     using AcceptTest = std::function<bool(PictureBox& source)>;
     using DropHandler = std::function<void(PictureBox& target, PictureBox& source)>;
+    // Returns whether it took the key; one it leaves goes on to the parent.
+    using KeyHandler = std::function<bool(PictureBox& box, const QKeyEvent& key)>;
 
     explicit PictureBox(QWidget* parent = nullptr);
 
@@ -34,6 +37,7 @@ public:
     // Without an accept test the box refuses every drop.
     void SetAcceptTest(AcceptTest test) { acceptTest_ = std::move(test); }
     void SetDropHandler(DropHandler handler) { dropHandler_ = std::move(handler); }
+    void SetKeyHandler(KeyHandler handler) { keyHandler_ = std::move(handler); }
 
     bool Accepts(PictureBox& source) const { return acceptTest_ && acceptTest_(source); }
     void Drop(PictureBox& source);
@@ -41,12 +45,14 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QImage picture_;
     bool draggable_ = false;
     AcceptTest acceptTest_;
     DropHandler dropHandler_;
+    KeyHandler keyHandler_;
 };
 
 }  // namespace kwintor

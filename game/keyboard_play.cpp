@@ -1,0 +1,73 @@
+#include <QKeyEvent>
+
+#include <algorithm>
+
+#include "error_display.h"
+#include "main_window.h"
+
+namespace kwintor {
+
+std::size_t TForm1::SlotsInUse() const
+{
+    const std::size_t operands = shownRound_.operandCount;
+    return std::min(operands > 0 ? operands - 1 : 0, Slots().size());
+}
+
+// A key the slot does not take goes on to the board, as any widget's does;
+// so does every key in a slot this round does not use.
+bool TForm1::SlotKeyTaken(PictureBox& slot, const QKeyEvent& key)
+{
+    const std::optional<SlotKeyAction> action = SlotKeyActionFor(key.key(), key.modifiers());
+    if (!action || SlotNumber(slot) > SlotsInUse())
+        return false;
+    RunGuarded([&] { SlotKeyPress(slot, *action); });
+    return true;
+}
+
+// A key puts its operator in as a drop of the palette tile would, and
+// empties the slot as dropping the slot onto itself does: sound, answer
+// check and scoring are the mouse's own.
+void TForm1::SlotKeyPress(PictureBox& slot, const SlotKeyAction& action)
+{
+    const std::size_t number = SlotNumber(slot);
+    if (const SlotMove* move = std::get_if<SlotMove>(&action)) {
+        FocusSlot(number, *move);
+        return;
+    }
+    const OperatorCode code = std::get<OperatorCode>(action);
+    if (code == OperatorCode::Empty) {
+        Image5DragDrop(slot, slot);
+        return;
+    }
+    Image5DragDrop(slot, PaletteTile(code));
+    // A solving placement has already brought the next round, which starts
+    // at its first slot.
+    if (PlayerOperators[number] == code)
+        FocusSlot(number, SlotMove::Next);
+}
+
+// Tab reaches the slots in use only; each round starts at its first.
+void TForm1::OfferSlotsToKeyboard()
+{
+    const auto slotBoxes = Slots();
+    for (std::size_t i = 0; i < slotBoxes.size(); ++i)
+        slotBoxes[i]->setFocusPolicy(i < SlotsInUse() ? Qt::TabFocus : Qt::NoFocus);
+    FocusSlot(1, SlotMove::First);
+}
+
+// The focus stops at either end of the slots in use.
+void TForm1::FocusSlot(std::size_t number, SlotMove move)
+{
+    const std::size_t last = SlotsInUse();
+    if (last == 0)
+        return;
+    switch (move) {
+    case SlotMove::Previous: number = number > 1 ? number - 1 : 1; break;
+    case SlotMove::Next: number = std::min(number + 1, last); break;
+    case SlotMove::First: number = 1; break;
+    case SlotMove::Last: number = last; break;
+    }
+    Slots()[number - 1]->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace kwintor

@@ -1,0 +1,39 @@
+#include "slot_keys.h"
+
+namespace kwintor {
+
+namespace {
+
+// Shift gives "+", "*" and ":" on most layouts and AltGr "×" and "÷" on some;
+// the keypad sends the same keys as the main block.
+constexpr Qt::KeyboardModifiers TypingModifiers =
+    Qt::ShiftModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier;
+
+}  // namespace
+
+std::optional<SlotKeyAction> SlotKeyActionFor(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers & ~TypingModifiers)
+        return std::nullopt;
+    switch (key) {
+    case Qt::Key_Plus: return OperatorCode::Plus;
+    case Qt::Key_Minus: return OperatorCode::Minus;
+    case Qt::Key_Asterisk:
+    case Qt::Key_X:
+    case Qt::Key_multiply: return OperatorCode::Multiplication;
+    case Qt::Key_Slash:
+    case Qt::Key_Colon:
+    case Qt::Key_division: return OperatorCode::Division;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace: return OperatorCode::Empty;
+    case Qt::Key_Left:
+    case Qt::Key_Up: return SlotMove::Previous;
+    case Qt::Key_Right:
+    case Qt::Key_Down: return SlotMove::Next;
+    case Qt::Key_Home: return SlotMove::First;
+    case Qt::Key_End: return SlotMove::Last;
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace kwintor

@@ -1,0 +1,50 @@
+#include "spoken_board.h"
+
+#include <QStringList>
+
+namespace kwintor {
+
+namespace {
+
+QString OperatorName(OperatorCode code)
+{
+    switch (code) {
+    case OperatorCode::Plus: return QStringLiteral("plus");
+    case OperatorCode::Minus: return QStringLiteral("minus");
+    case OperatorCode::Multiplication: return QStringLiteral("razy");
+    case OperatorCode::Division: return QStringLiteral("dzielone przez");
+    default: return QStringLiteral("puste");
+    }
+}
+
+QString OperatorSign(OperatorCode code)
+{
+    switch (code) {
+    case OperatorCode::Plus: return QStringLiteral("+");
+    case OperatorCode::Minus: return QStringLiteral("-");
+    case OperatorCode::Multiplication: return QStringLiteral("·");
+    case OperatorCode::Division: return QStringLiteral(":");
+    default: return QStringLiteral("?");
+    }
+}
+
+}  // namespace
+
+QString SlotSpeech(std::size_t number, OperatorCode code)
+{
+    return QStringLiteral("Pole %1: %2").arg(number).arg(OperatorName(code));
+}
+
+QString EquationSpeech(std::uint8_t operandCount, std::int32_t target)
+{
+    QStringList terms;
+    for (std::uint8_t i = 1; i <= operandCount; ++i) {
+        terms << QString::number(Equation[i].Operand);
+        if (i < operandCount)
+            terms << OperatorSign(PlayerOperators[i]);
+    }
+    terms << QStringLiteral("=") << QString::number(target);
+    return QStringLiteral("Równanie: ") + terms.join(QLatin1Char(' '));
+}
+
+}  // namespace kwintor

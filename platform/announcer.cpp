@@ -1,0 +1,55 @@
+#include "announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace kwintor {
+
+namespace {
+
+class AnnouncerInterface : public QAccessibleWidget {
+public:
+    explicit AnnouncerInterface(Announcer& announcer)
+        : QAccessibleWidget(&announcer, QAccessible::AlertMessage)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<const Announcer*>(object())->Announcement();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* AnnouncerFactory(const QString& className, QObject* object)
+{
+    auto* announcer =
+        className == QLatin1String("kwintor::Announcer") ? qobject_cast<Announcer*>(object) : nullptr;
+    return announcer ? new AnnouncerInterface(*announcer) : nullptr;
+}
+
+}  // namespace
+
+Announcer::Announcer(QWidget* parent)
+    : QWidget(parent)
+{
+    [[maybe_unused]] static const bool factoryInstalled = [] {
+        QAccessible::installFactory(AnnouncerFactory);
+        return true;
+    }();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(0, 0);
+}
+
+void Announcer::Announce(const QString& text)
+{
+    announcement_ = text;
+    for (const QAccessible::Event type : {QAccessible::NameChanged, QAccessible::Alert}) {
+        QAccessibleEvent event(this, type);
+        QAccessible::updateAccessibility(&event);
+    }
+    emit Announced(text);
+}
+
+}  // namespace kwintor

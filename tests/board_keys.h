@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QApplication>
+#include <QtTest>
+
+#include "equation.h"
+#include "game_settings.h"
+#include "main_window.h"
+
+// Presses `key` on the widget with the keyboard focus, as a player would.
+inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, key, modifiers);
+}
+
+// The key of the main block that types `code`.
+inline Qt::Key KeyFor(kwintor::OperatorCode code)
+{
+    switch (code) {
+    case kwintor::OperatorCode::Plus: return Qt::Key_Plus;
+    case kwintor::OperatorCode::Minus: return Qt::Key_Minus;
+    case kwintor::OperatorCode::Multiplication: return Qt::Key_Asterisk;
+    case kwintor::OperatorCode::Division: return Qt::Key_Slash;
+    default: return Qt::Key_Delete;
+    }
+}
+
+// Types the equation's own operators from its first slot on: the last one solves it.
+inline void TypeOwnOperators()
+{
+    const std::size_t slotCount = kwintor::GameSettings.OperandCount - 1U;
+    for (std::size_t number = 1; number <= slotCount; ++number)
+        Press(KeyFor(kwintor::Equation[number].Operator));
+}
+
+// A test round, which has no clock and no score, of `operandCount` numbers.
+inline void TestRound(kwintor::TForm1& form, std::uint8_t operandCount)
+{
+    kwintor::GameSettings.CurrentLevel = kwintor::TestMode;
+    kwintor::GameSettings.OperandCount = operandCount;
+    form.NewRound();
+}
