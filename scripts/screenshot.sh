@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Builds the game, starts it on a virtual display with a window manager and
 # saves a picture of the screen: scripts/screenshot.sh [out.png] [seconds]
+# [keys…]; the keys (xdotool's names) are typed first, for example
+# "alt+g Down Return" opens the best scores.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=$(realpath -m "${1:-screenshot.png}")
 wait_seconds=${2:-3}
+keys=("${@:3}")
 build="$root/build/play"
 
 "$root/scripts/install-deps.sh"
@@ -23,5 +26,9 @@ sleep 1
 (cd "$build/run" && DISPLAY=$display QT_QPA_PLATFORM=xcb exec "$build/game/kwintor") &
 game=$!
 sleep "$wait_seconds"
+if (( ${#keys[@]} )); then
+    DISPLAY=$display xdotool key --delay 300 "${keys[@]}"
+    sleep 1
+fi
 DISPLAY=$display import -window root "$out"
 echo "$out"

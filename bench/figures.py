@@ -1,0 +1,162 @@
+"""Every benchmark figure of the project as one Markdown table of medians and
+ratios, from what bench/figures.sh gathered in one directory: the Google
+Benchmark JSON of the engine (engine.json) and of the board (board.json),
+the start-up medians (startup.json) and the lines "rss-after-rounds ROUNDS
+KB" of kwintor_memory_bench (memory.txt), after about 100 and about 10 000
+rounds; that row stays empty when the program does not build or run."""
+
+import argparse
+import datetime
+import json
+import pathlib
+import re
+import subprocess
+import textwrap
+from typing import NamedTuple
+
+import startup
+from number_format import duration, grouped, ratio, significant
+
+FRAME_SECONDS = 1 / 60
+SCORE_FILE_SECONDS = 1e-3
+MEMORY_GROWTH_TARGET = 1.05
+TIME_UNITS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1}
+
+
+class Row(NamedTuple):
+    figure: str
+    median: str
+    compared_with: str = ""
+    ratio: str = ""
+    target: str = ""
+    met: str = ""
+
+
+def verdict(within):
+    return "yes" if within else "no"
+
+
+def benchmark_medians(path):
+    """The median aggregate of each benchmark, by its name without the
+    repetition and iteration counts."""
+    report = json.loads(path.read_text(encoding="utf-8"))
+    medians = {
+        re.sub(r"/(repeats|iterations):\d+", "", entry["run_name"]): entry
+        for entry in report["benchmarks"]
+        if entry.get("aggregate_name") == "median"
+    }
+    return medians, report["context"]
+
+
+def seconds(entry, clock="real_time"):
+    return entry[clock] * TIME_UNITS[entry["time_unit"]]
+
+
+def within_frame(figure, entry):
+    taken = seconds(entry)
+    return Row(figure, duration(taken), target=f"≤ {duration(FRAME_SECONDS)} (a frame)",
+               met=verdict(taken <= FRAME_SECONDS))
+
+
+def level_range(name):
+    """"15-20" as "levels 15–20", "other" as "other levels"."""
+    if name == "other":
+        return "other levels"
+    first, _, last = name.partition("-")
+    return f"levels {first}–{last}" if last else f"level {first}"
+
+
+def engine_rows(medians):
+    ours = medians["BM_EvaluateExpression"]
+    theirs = medians["BM_MuparserSetExprEval"]
+    yield Row("`EvaluateExpression`, 1 000 game equations",
+              f"{significant(ours['items_per_second'] / 1e6)} M/s",
+              f"muparser `SetExpr` + `Eval`: {significant(theirs['items_per_second'] / 1e3)} k/s",
+              ratio(ours["items_per_second"] / theirs["items_per_second"]))
+    yield Row("Heap allocations per evaluation", significant(ours["allocations_per_eval"]))
+    for name, entry in medians.items():
+        found = re.fullmatch(r"GenerateRound/levels:([^/]+)/operands:(\d)", name)
+        if found:
+            yield Row(f"Round set-up, {level_range(found[1])}, {found[2]} operands", duration(seconds(entry)))
+    score_file = medians["BM_LoadAndSaveScoreFile"]
+    wall = seconds(score_file)
+    yield Row("Score file loaded and saved, 15 entries",
+              f"{duration(wall)} wall, {duration(seconds(score_file, 'cpu_time'))} CPU",
+              target=f"≤ {SCORE_FILE_SECONDS * 1e3:g} ms wall", met=verdict(wall <= SCORE_FILE_SECONDS))
+
+
+def board_rows(medians):
+    yield within_frame("Clock tick with its check and labels", medians["BM_ClockTick"])
+    yield within_frame("Drop with its check, board repainted", medians["BM_DropAndRepaint"])
+    yield within_frame("Caption bar, 1 920 px, composed and copied", medians["BM_RenderCaptionBar"])
+
+
+def startup_rows(medians):
+    game, floor = medians["game"], medians["floor"]
+    runs = medians["runs"]
+    time_ratio = game["seconds"] / floor["seconds"]
+    memory_ratio = game["kB"] / floor["kB"]
+    yield Row(f"Start-up to the first maximised frame, {runs} runs each", duration(game["seconds"]),
+              f"one-label Qt program: {duration(floor['seconds'])}", ratio(time_ratio),
+              f"≤ {startup.TIME_TARGET}×", verdict(time_ratio <= startup.TIME_TARGET))
+    yield Row("VmRSS at the first frame", f"{grouped(game['kB'])} kB",
+              f"one-label Qt program: {grouped(floor['kB'])} kB", ratio(memory_ratio),
+              f"≤ {startup.MEMORY_TARGET}×", verdict(memory_ratio <= startup.MEMORY_TARGET))
+
+
+def memory_rows(path):
+    """The first checkpoint against the last: the program stops at the end of
+    a game, so a checkpoint may hold a few more rounds than it asked for."""
+    checkpoints = []
+    if path.exists():
+        for line in path.read_text(encoding="utf-8").splitlines():
+            fields = line.split()
+            if fields[:1] == ["rss-after-rounds"] and len(fields) == 3:
+                checkpoints.append((int(fields[1]), int(fields[2])))
+    target = f"≤ {MEMORY_GROWTH_TARGET}×"
+    if len(checkpoints) < 2:
+        yield Row("VmRSS after many rounds, one run",
+                  "not measured: `kwintor_memory_bench` did not build or run", target=target)
+        return
+    (few, early), (many, late) = checkpoints[0], checkpoints[-1]
+    growth = late / early
+    yield Row(f"VmRSS after {grouped(many)} rounds, one run", f"{grouped(late)} kB",
+              f"after {grouped(few)} rounds: {grouped(early)} kB", ratio(growth), target,
+              verdict(growth <= MEMORY_GROWTH_TARGET))
+
+
+def machine(build, context):
+    lscpu = subprocess.run(["lscpu"], capture_output=True, text=True, check=True).stdout
+    fields = (line.partition(":") for line in lscpu.splitlines())
+    cpu = {key.strip(): value.strip() for key, _, value in fields}
+    (compiler_file,) = build.glob("CMakeFiles/*/CMakeCXXCompiler.cmake")
+    compiler = dict(re.findall(r'set\(CMAKE_CXX_COMPILER_(ID|VERSION) "([^"]*)"\)',
+                               compiler_file.read_text(encoding="utf-8")))
+    text = (f"Measured on {datetime.date.today().isoformat()}: {cpu['CPU(s)']} cores, model name "
+            f"\"{cpu['Model name']}\" as `lscpu` gives it, load average {context['load_avg'][0]:.1f} as the "
+            f"engine's benchmarks began; Release build with {compiler['ID']} {compiler['VERSION']}.")
+    return textwrap.fill(text, width=76)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("results", type=pathlib.Path, help="the directory bench/figures.sh filled")
+    parser.add_argument("build", type=pathlib.Path, help="the build the benchmarks came from")
+    arguments = parser.parse_args()
+
+    engine, context = benchmark_medians(arguments.results / "engine.json")
+    board, _ = benchmark_medians(arguments.results / "board.json")
+    start = json.loads((arguments.results / "startup.json").read_text(encoding="utf-8"))
+    rows = [*engine_rows(engine), *board_rows(board), *startup_rows(start),
+            *memory_rows(arguments.results / "memory.txt")]
+
+    print(machine(arguments.build, context))
+    print()
+    print("| Figure | Median | Compared with | Ratio | Target | Met |")
+    print("|---|---:|---|---:|---|---|")
+    for row in rows:
+        print("| " + " | ".join(row) + " |")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace kwintor::bench {
+
+// This process's VmRSS in kB, as /proc/self/status gives it; -1 when that
+// cannot be read.
+long long ResidentKilobytes();
+
+}  // namespace kwintor::bench
