@@ -5,7 +5,6 @@
 
 #include "equation.h"
 #include "game_settings.h"
-#include "main_window.h"
 
 // Presses `key` on the widget with the keyboard focus, as a player would.
 inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -33,12 +32,4 @@ inline void TypeOwnOperators()
     const std::size_t slotCount = kwintor::GameSettings.OperandCount - 1U;
     for (std::size_t number = 1; number <= slotCount; ++number)
         Press(KeyFor(kwintor::Equation[number].Operator));
-}
-
-// A test round, which has no clock and no score, of `operandCount` numbers.
-inline void TestRound(kwintor::TForm1& form, std::uint8_t operandCount)
-{
-    kwintor::GameSettings.CurrentLevel = kwintor::TestMode;
-    kwintor::GameSettings.OperandCount = operandCount;
-    form.NewRound();
 }

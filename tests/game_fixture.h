@@ -73,3 +73,11 @@ public:
     kwintor::Tnaj2 bestScores;
     std::unique_ptr<kwintor::TForm1> form;
 };
+
+// A test round, which has no clock and no score, of `operandCount` numbers.
+inline void TestRound(kwintor::TForm1& form, std::uint8_t operandCount)
+{
+    kwintor::GameSettings.CurrentLevel = kwintor::TestMode;
+    kwintor::GameSettings.OperandCount = operandCount;
+    form.NewRound();
+}

@@ -12,14 +12,6 @@ namespace {
 
 constexpr auto Empty = OperatorCode::Empty;
 
-// A five-operand test round that two tiles can never solve.
-void FiveOperandTestRound(TForm1& form)
-{
-    GameSettings.CurrentLevel = TestMode;
-    GameSettings.OperandCount = 5;
-    form.NewRound();
-}
-
 PictureBox* Named(TForm1& form, const QString& name)
 {
     return form.ClientArea()->findChild<PictureBox*>(name);
@@ -50,7 +42,8 @@ void TilesAndSlotsTest::init()
 {
     game = std::make_unique<GameFixture>();
     QVERIFY(game->ShowBoard());
-    FiveOperandTestRound(*game->form);
+    // Five operands: two tiles can never solve it.
+    TestRound(*game->form, 5);
 }
 
 void TilesAndSlotsTest::dropRules_data()
