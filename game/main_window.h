@@ -62,6 +62,8 @@ public:
     // Image5..Image8 and their frames.
     std::array<Label*, 5> OperandLabels() const { return {X1, X2, X3, x4, X5}; }
     std::array<PictureBox*, 4> PaletteTiles() const { return {Image1, Image2, Image3, Image4}; }
+    // The palette tile that carries `code`, an operator other than Empty.
+    PictureBox& PaletteTile(OperatorCode code) const;
     std::array<PictureBox*, 4> Slots() const { return {Image5, Image6, Image7, Image8}; }
     std::array<Bevel*, 4> SlotFrames() const { return {Beve1, Beve2, Beve3, Beve4}; }
 
@@ -128,7 +130,6 @@ private:
     void LayOutOperands(std::uint8_t operandCount);
     void ConnectCommands();
     OperatorCode PaletteOperator(const PictureBox& tile) const;
-    PictureBox& PaletteTile(OperatorCode code) const;
     void EndGame();
 
     // 1 for Image5 up to 4 for Image8; the slots in use are 1..SlotsInUse().
