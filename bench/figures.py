@@ -3,7 +3,7 @@ ratios, from what bench/figures.sh gathered in one directory: the Google
 Benchmark JSON of the engine (engine.json) and of the board (board.json),
 the start-up medians (startup.json) and the lines "rss-after-rounds ROUNDS
 KB" of kwintor_memory_bench (memory.txt), after about 100 and about 10 000
-rounds; that row stays empty when the program does not build or run."""
+rounds."""
 
 import argparse
 import datetime
@@ -108,20 +108,16 @@ def memory_rows(path):
     """The first checkpoint against the last: the program stops at the end of
     a game, so a checkpoint may hold a few more rounds than it asked for."""
     checkpoints = []
-    if path.exists():
-        for line in path.read_text(encoding="utf-8").splitlines():
-            fields = line.split()
-            if fields[:1] == ["rss-after-rounds"] and len(fields) == 3:
-                checkpoints.append((int(fields[1]), int(fields[2])))
-    target = f"≤ {MEMORY_GROWTH_TARGET}×"
+    for line in path.read_text(encoding="utf-8").splitlines():
+        fields = line.split()
+        if fields[:1] == ["rss-after-rounds"] and len(fields) == 3:
+            checkpoints.append((int(fields[1]), int(fields[2])))
     if len(checkpoints) < 2:
-        yield Row("VmRSS after many rounds, one run",
-                  "not measured: `kwintor_memory_bench` did not build or run", target=target)
-        return
+        raise SystemExit(f"{path}: kwintor_memory_bench gave fewer than two checkpoints")
     (few, early), (many, late) = checkpoints[0], checkpoints[-1]
     growth = late / early
     yield Row(f"VmRSS after {grouped(many)} rounds, one run", f"{grouped(late)} kB",
-              f"after {grouped(few)} rounds: {grouped(early)} kB", ratio(growth), target,
+              f"after {grouped(few)} rounds: {grouped(early)} kB", ratio(growth), f"≤ {MEMORY_GROWTH_TARGET}×",
               verdict(growth <= MEMORY_GROWTH_TARGET))
 
 
