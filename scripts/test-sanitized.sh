@@ -15,4 +15,5 @@ export LSAN_OPTIONS="suppressions=$root/tests/sanitizer-suppressions.txt:print_s
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The soak test plays its full evening here.
 export KWINTOR_SOAK_ROUNDS=10000
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --timeout 900
+# The desktop tests drive the real components with the everyday build.
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --label-exclude desktop --output-on-failure --timeout 900
