@@ -92,12 +92,15 @@ start_openbox() {
     wait_until openbox_manages || fail "openbox did not start: $(cat "$scratch/openbox.log")"
 }
 
-# A D-Bus session bus of the test's own.
+# A D-Bus session bus of the test's own; a test may start one for each of
+# the servers it runs, each naming its address in a file of its own.
 start_session_bus() {
-    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$scratch/bus" >"$scratch/bus.log" 2>&1 &
+    local address
+    address=$(mktemp "$scratch/bus.XXXXXX")
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$address" >"$address.log" 2>&1 &
     started_pids+=("$!")
-    wait_until test -s "$scratch/bus" || fail "dbus-daemon did not start: $(cat "$scratch/bus.log")"
-    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$scratch/bus")
+    wait_until test -s "$address" || fail "dbus-daemon did not start: $(cat "$address.log")"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$address")
     export DBUS_SESSION_BUS_ADDRESS
 }
 
