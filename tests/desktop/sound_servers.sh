@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# The drop sound on real sound servers: a PulseAudio, then a PipeWire with
+# pipewire-pulse and WirePlumber, each with two null sinks of which the
+# second is the default. Drops made on the board by keyboard and by mouse
+# must each be heard whole at the default sink's monitor (as long and as
+# loud as paplay's playing of the same file there) and not at all at the
+# other sink; a server that comes after the game is found at the next drop,
+# one that goes away is reported in the error box.
+# Run: KWINTOR_BINARY=build/test/game/kwintor bash tests/desktop/sound_servers.sh
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/common.sh"
+source "$here/sound_servers_common.sh"
+
+drop_sound="$desktop_root/data/1.wav"
+short_sound="$scratch/short.wav"
+# Far enough apart that one drop's sound is over before the next begins.
+drop_spacing=0.5
+# Where the board's slot and the palette's tiles lie on the maximised
+# window, in screen pixels.
+first_slot=(92 128)
+declare -A palette_tile=([plus]="44 272" [minus]="100 272" [times]="156 272" [divided]="212 272")
+
+failures=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "PASS: $what"
+    else
+        echo "FAIL: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+# paplay's playing of FILE, three times, recorded at the default sink into
+# the reference a drop's sound is held to.
+record_paplay() {
+    local file=$1 recording=$2
+    start_recording second "$recording"
+    sleep "$drop_spacing"
+    for _ in 1 2 3; do
+        paplay "$file"
+        sleep "$drop_spacing"
+    done
+    stop_recordings
+}
+
+error_box() { xdotool search --onlyvisible --name '^Kwintor-matematyczny test$' 2>/dev/null | head -n 1; }
+
+no_error_box() { [[ -z $(error_box) ]]; }
+
+# The device error box appears within a few seconds and goes with Return.
+error_box_shown() {
+    local box
+    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Kwintor-matematyczny test$' | head -n 1) ||
+        return 1
+    xdotool windowactivate --sync "$box" key Return
+    wait_until no_error_box
+}
+
+focus_board() { xdotool windowactivate --sync "$game_window_id"; }
+
+# Each key is one drop on the slot in focus; every round starts with the
+# focus on its first slot and an operator key never leaves the slots.
+keyboard_drops() {
+    local key
+    for key in "$@"; do
+        xdotool key "$key"
+        sleep "$drop_spacing"
+    done
+}
+
+# Each tile is pressed on, dragged and let go over the first slot.
+mouse_drops() {
+    local tile
+    for tile in "$@"; do
+        read -r -a from <<<"${palette_tile[$tile]}"
+        xdotool mousemove "${from[@]}" mousedown 1 mousemove $((from[0] + 10)) $((from[1] - 10)) \
+            mousemove "${first_slot[@]}" sleep 0.1 mouseup 1
+        sleep "$drop_spacing"
+    done
+}
+
+heard_whole() {
+    local count=$1 heard=$2 reference=$3
+    python3 -B "$here/drop_sounds.py" --reference "$reference" --sounds "$count" "$heard"
+}
+
+heard_nothing() { python3 -B "$here/drop_sounds.py" --sounds 0 "$1"; }
+
+start_board() {
+    start_game
+    game_window_id=$(game_window)
+    [[ -n $game_window_id ]] || fail "the game showed no window: $(cat "$scratch/game.log")"
+    focus_board
+}
+
+# Keyboard and mouse drops, a shorter sound, then the server going away.
+play_on_running_server() {
+    local server=$1 name=$2
+    local recordings="$scratch/$server"
+    mkdir -p "$recordings"
+    echo "== $name: drops on a running server"
+    use_sound_server_session "$server"
+    "start_$server"
+    record_paplay "$drop_sound" "$recordings/paplay.raw"
+    record_paplay "$short_sound" "$recordings/paplay-short.raw"
+
+    start_board
+    start_recording second "$recordings/drops.raw"
+    start_recording first "$recordings/other-sink.raw"
+    sleep "$drop_spacing"
+    keyboard_drops KP_Add KP_Subtract Delete KP_Multiply KP_Divide Delete
+    mouse_drops plus minus times divided
+    stop_recordings
+    check "$name: no error box during the drops" no_error_box
+    check "$name: 10 drops by keyboard and mouse heard whole at the default sink" \
+        heard_whole 10 "$recordings/drops.raw" "$recordings/paplay.raw"
+    check "$name: nothing reached the other sink" heard_nothing "$recordings/other-sink.raw"
+
+    cp "$short_sound" "$scratch/game/1.wav"
+    start_recording second "$recordings/short.raw"
+    sleep "$drop_spacing"
+    keyboard_drops KP_Add Delete
+    stop_recordings
+    cp "$drop_sound" "$scratch/game/1.wav"
+    check "$name: 2 drops of a 20 ms sound heard whole" \
+        heard_whole 2 "$recordings/short.raw" "$recordings/paplay-short.raw"
+
+    stop_sound_server
+    keyboard_drops KP_Add
+    check "$name: a drop once the server has gone shows the error box" error_box_shown
+    stop_process "$game_pid"
+}
+
+# The game starts with no server at the socket it is told of.
+play_before_server_starts() {
+    local server=$1 name=$2
+    local recordings="$scratch/$server"
+    echo "== $name: a server that starts after the game"
+    use_sound_server_session "$server-late"
+    start_board
+    keyboard_drops KP_Add
+    check "$name: a drop before the server starts shows the error box" error_box_shown
+
+    "start_$server"
+    focus_board
+    start_recording second "$recordings/late.raw"
+    sleep "$drop_spacing"
+    keyboard_drops KP_Subtract
+    stop_recordings
+    check "$name: the first drop once the server is there is heard whole" \
+        heard_whole 1 "$recordings/late.raw" "$recordings/paplay.raw"
+    stop_process "$game_pid"
+    stop_sound_server
+}
+
+use_private_session
+start_xvfb
+start_openbox
+sox -n -r 22050 -c 1 -b 16 "$short_sound" synth 0.02 sine 660 vol 0.5
+
+for server in pulseaudio:PulseAudio pipewire:PipeWire; do
+    play_on_running_server "${server%%:*}" "${server#*:}"
+    play_before_server_starts "${server%%:*}" "${server#*:}"
+done
+
+(( failures == 0 )) || fail "$failures check(s) failed"
+echo "All sound-server checks passed"
