@@ -20,7 +20,7 @@ struct Board {
         form.NewRound();
         form.show();
     }
-    kwintor::TForm1 form {std::make_unique<kwintor::SoundEffectPlayback>(), std::chrono::hours(24)};
+    kwintor::TForm1 form {std::make_unique<kwintor::EventSoundPlayback>(), std::chrono::hours(24)};
 };
 
 void BM_ClockTick(benchmark::State& state)

@@ -30,7 +30,7 @@ class TForm1 : public TGradientForm {
 public:
     // Creating the window starts the first game; `player` plays the drop
     // sound and the clock ticks every `tickInterval` (tests slow it down).
-    explicit TForm1(std::unique_ptr<WavePlayback> player = std::make_unique<SoundEffectPlayback>(),
+    explicit TForm1(std::unique_ptr<WavePlayback> player = std::make_unique<EventSoundPlayback>(),
                     std::chrono::milliseconds tickInterval = std::chrono::seconds(1));
     ~TForm1() override;
 

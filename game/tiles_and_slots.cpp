@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "error_display.h"
 #include "game_settings.h"
 #include "main_window.h"
 
@@ -9,6 +10,9 @@ namespace kwintor {
 namespace {
 
 const QString DropSoundFile = QStringLiteral("1.wav");
+
+// A failing sound stops every drop, so its box says how to play on.
+const QString SoundOffHint = QStringLiteral(". Dźwięk można wyłączyć w menu Opcje");
 
 }  // namespace
 
@@ -76,7 +80,11 @@ void TForm1::PlayDropSound()
 {
     if (!Dwik1->isChecked())
         return;
-    grajek->Open(DropSoundFile);
+    try {
+        grajek->Open(DropSoundFile);
+    } catch (const Error& error) {
+        throw Error(error.Message() + SoundOffHint);
+    }
     grajek->Play();
 }
 

@@ -8,6 +8,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libcanberra loads its sound-server driver at run time, so no library names it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libcanberra-pulse)
 # The faces that stand in for the game's "Times New Roman" and "MS Sans Serif".
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 include(CPack)

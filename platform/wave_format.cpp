@@ -4,6 +4,7 @@
 #include <QIODevice>
 #include <QtEndian>
 
+#include <algorithm>
 #include <optional>
 
 namespace kwintor {
@@ -12,7 +13,9 @@ namespace {
 
 constexpr int ChunkHeaderSize = 8;
 constexpr qsizetype FormatFieldsSize = 16;
+constexpr qsizetype ExtensibleFieldsSize = 40;
 constexpr quint16 PcmFormat = 1;
+constexpr quint16 ExtensibleFormat = 0xFFFE;
 
 // Skips the chunks in front of the first one named `id` and leaves the file
 // at its body; returns the body's size.
@@ -30,19 +33,21 @@ std::optional<quint32> FindChunk(QIODevice& file, const char* id)
     }
 }
 
-// QSoundEffect of Qt 6.4 refuses float and extensible formats and never
-// finishes loading 24 bit samples, nor samples cut short.
+// The event-sound library reads integer PCM of 8 and 16 bits only, also
+// in the extensible layout whose subformat is PCM.
 bool IsPlayableFormat(const QByteArray& fields)
 {
-    if (fields.size() != FormatFieldsSize)
+    if (fields.size() < FormatFieldsSize)
         return false;
     const char* bytes = fields.constData();
     const auto format = qFromLittleEndian<quint16>(bytes);
     const auto channels = qFromLittleEndian<quint16>(bytes + 2);
     const auto sampleRate = qFromLittleEndian<quint32>(bytes + 4);
     const auto bitsPerSample = qFromLittleEndian<quint16>(bytes + 14);
-    const bool decodedDepth = bitsPerSample == 8 || bitsPerSample == 16 || bitsPerSample == 32;
-    return format == PcmFormat && channels > 0 && sampleRate > 0 && decodedDepth;
+    const bool pcm = format == PcmFormat ||
+        (format == ExtensibleFormat && fields.size() == ExtensibleFieldsSize &&
+         qFromLittleEndian<quint16>(bytes + 24) == PcmFormat);
+    return pcm && channels > 0 && sampleRate > 0 && (bitsPerSample == 8 || bitsPerSample == 16);
 }
 
 }  // namespace
@@ -57,7 +62,8 @@ bool IsPlayableWave(QIODevice& file)
         return false;
     // Without the pad byte of an odd chunk, as the decoder skips it.
     const qint64 formatEnd = file.pos() + *formatSize;
-    if (!IsPlayableFormat(file.read(FormatFieldsSize)) || !file.seek(formatEnd))
+    const qint64 fieldsRead = std::min<qint64>(*formatSize, ExtensibleFieldsSize);
+    if (!IsPlayableFormat(file.read(fieldsRead)) || !file.seek(formatEnd))
         return false;
     const std::optional<quint32> dataSize = FindChunk(file, "data");
     return dataSize && file.pos() + *dataSize <= file.size();

@@ -4,9 +4,9 @@ class QIODevice;
 
 namespace kwintor {
 
-// Whether `file`, read from its start, is a RIFF wave file that QSoundEffect
-// decodes: a "fmt " chunk with 8, 16 or 32 bit integer PCM, then a "data"
-// chunk all there. Reads the chunk headers only.
+// Whether `file`, read from its start, is a RIFF wave file that the sound
+// output decodes: a "fmt " chunk with 8 or 16 bit integer PCM, then a
+// "data" chunk all there. Reads the chunk headers only.
 bool IsPlayableWave(QIODevice& file);
 
 }  // namespace kwintor

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 
 #include "error_display.h"
 #include "wave_format.h"
@@ -19,41 +18,33 @@ void CheckWaveFile(const QString& fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Nie można odczytać pliku dźwiękowego „%1”").arg(fileName));
     if (!IsPlayableWave(file))
-        throw Error(QStringLiteral("Plik „%1” nie jest odtwarzalnym plikiem dźwiękowym WAV").arg(fileName));
+        throw Error(QStringLiteral("Plik „%1” nie jest odtwarzalnym plikiem dźwiękowym WAV "
+                                   "(8- lub 16-bitowe PCM)")
+                        .arg(fileName));
 }
 
 }  // namespace
 
-SoundEffectPlayback::SoundEffectPlayback(OutputQuery audioOutput)
-    : audioOutput_(std::move(audioOutput))
+EventSoundPlayback::EventSoundPlayback(std::unique_ptr<SoundOutput> output)
+    : output_(std::move(output))
 {
-    audioOutput_();
 }
 
-void SoundEffectPlayback::Open(const QString& fileName)
+// The file is checked here, where the error can still stop the drop; the
+// sound output reads it later, in its own time.
+void EventSoundPlayback::Open(const QString& fileName)
 {
-    if (effect_) {
-        effect_->stop();
-        effect_->setSource(QUrl());
-    }
-    const AudioOutput output = audioOutput_();
-    if (output == AudioOutput::Absent)
-        throw Error(QStringLiteral("Brak urządzenia odtwarzającego dźwięk"));
+    openFile_.clear();
     CheckWaveFile(fileName);
-    if (output == AudioOutput::Unknown)
-        return;
-    if (!effect_)
-        effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
+    if (output_->Ask() == OutputAnswer::Absent)
+        throw Error(QStringLiteral("Brak urządzenia odtwarzającego dźwięk"));
+    openFile_ = QFileInfo(fileName).absoluteFilePath();
 }
 
-void SoundEffectPlayback::Play()
+void EventSoundPlayback::Play()
 {
-    if (!effect_)
-        return;
-    // QSoundEffect does not promise that play() restarts a sound still playing.
-    effect_->stop();
-    effect_->play();
+    if (!openFile_.isEmpty())
+        output_->Play(QFile::encodeName(openFile_).toStdString());
 }
 
 }  // namespace kwintor

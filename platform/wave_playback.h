@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QSoundEffect>
 #include <QString>
-#include <QUrl>
 
-#include <functional>
 #include <memory>
 
-#include "audio_output_probe.h"
+#include "canberra_output.h"
+#include "sound_output.h"
 
 namespace kwintor {
 
@@ -16,10 +14,10 @@ class WavePlayback {
 public:
     virtual ~WavePlayback() = default;
 
-    // Closes a sound still open (stopping it) and opens `fileName`. Throws
-    // Error with the device's text when the file is missing or not a
-    // playable wave file, or when the machine has no audio output. While
-    // it is not yet known whether there is one, nothing is opened.
+    // Opens `fileName` in place of the sound open before, which stops when
+    // this one starts. Throws Error with the device's text when the file is
+    // missing or not a playable wave file, or when the machine has no audio
+    // output.
     virtual void Open(const QString& fileName) = 0;
 
     // Starts the open sound and returns at once; a failure to start is the
@@ -27,26 +25,17 @@ public:
     virtual void Play() = 0;
 };
 
-// Wave playback through QSoundEffect.
-class SoundEffectPlayback : public WavePlayback {
+// Wave playback on the desktop's sound output.
+class EventSoundPlayback : public WavePlayback {
 public:
-    using OutputQuery = std::function<AudioOutput()>;
-
-    // `audioOutput` tells whether the machine can play sound at all; it is
-    // asked at once, so that the answer is in before the first sound.
-    explicit SoundEffectPlayback(OutputQuery audioOutput = SystemAudioOutput);
+    explicit EventSoundPlayback(std::unique_ptr<SoundOutput> output = std::make_unique<CanberraOutput>());
 
     void Open(const QString& fileName) override;
     void Play() override;
 
-    // The sound open now; empty when there is none.
-    QUrl Source() const { return effect_ ? effect_->source() : QUrl(); }
-
 private:
-    OutputQuery audioOutput_;
-    // Made only once an output is known to be there: a sound effect asks
-    // the sound server itself, and would block on a silent one.
-    std::unique_ptr<QSoundEffect> effect_;
+    std::unique_ptr<SoundOutput> output_;
+    QString openFile_;  // absolute; empty when none is open
 };
 
 }  // namespace kwintor

@@ -55,9 +55,20 @@ QByteArray Wave(const WaveLayout& layout)
 
 QByteArray Wave() { return Wave(WaveLayout {}); }
 
-AudioOutput WithOutput() { return AudioOutput::Present; }
-AudioOutput WithoutOutput() { return AudioOutput::Absent; }
-AudioOutput NotYetKnown() { return AudioOutput::Unknown; }
+// Answers as the test says and keeps what it was asked to play.
+class ScriptedOutput : public SoundOutput {
+public:
+    OutputAnswer Ask() override
+    {
+        ++asked;
+        return answer;
+    }
+    void Play(const std::string& path) override { played << QString::fromStdString(path); }
+
+    OutputAnswer answer = OutputAnswer::Ready;
+    int asked = 0;
+    QStringList played;
+};
 
 }  // namespace
 
@@ -70,8 +81,8 @@ private slots:
     void openErrors();
     void playableFiles_data();
     void playableFiles();
-    void openingAgainClosesTheEarlierSound();
-    void outputNotYetKnownOpensNothing();
+    void everyOpenAsksForTheOutputAgain_data();
+    void everyOpenAsksForTheOutputAgain();
     void relativeNameOpensTheFileInTheWorkingFolder();
     void unreadableFile();
 
@@ -79,12 +90,17 @@ private:
     QString Write(const QString& name, const QByteArray& bytes);
 
     std::unique_ptr<QTemporaryDir> folder_;
+    ScriptedOutput* output_ = nullptr;
+    std::unique_ptr<EventSoundPlayback> playback_;
 };
 
 void WavePlaybackTest::init()
 {
     folder_ = std::make_unique<QTemporaryDir>();
     QVERIFY(folder_->isValid());
+    auto output = std::make_unique<ScriptedOutput>();
+    output_ = output.get();
+    playback_ = std::make_unique<EventSoundPlayback>(std::move(output));
 }
 
 QString WavePlaybackTest::Write(const QString& name, const QByteArray& bytes)
@@ -103,17 +119,17 @@ void WavePlaybackTest::openErrors_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");  // %1 is the file's name
 
-    const QString unplayable = QStringLiteral("Plik „%1” nie jest odtwarzalnym plikiem dźwiękowym WAV");
+    const QString unplayable = QStringLiteral("Plik „%1” nie jest odtwarzalnym plikiem dźwiękowym WAV (8- lub 16-bitowe PCM)");
+    const QString missing = QStringLiteral("Nie znaleziono pliku dźwiękowego „%1”");
     const QByteArray wave = Wave();
-    // Valid bits, speaker mask and the PCM subformat: plain PCM in extensible dress.
-    const QByteArray pcmExtension =
-        Little16(22) + Little16(16) + Little32(4) + QByteArray::fromHex("0100000000001000800000aa00389b71");
+    // Valid bits, speaker mask and the IEEE float subformat.
+    const QByteArray floatExtension =
+        Little16(22) + Little16(32) + Little32(4) + QByteArray::fromHex("0300000000001000800000aa00389b71");
     QTest::newRow("no audio output") << false << true << wave
                                      << QStringLiteral("Brak urządzenia odtwarzającego dźwięk");
-    QTest::newRow("no audio output nor file")
-        << false << false << QByteArray() << QStringLiteral("Brak urządzenia odtwarzającego dźwięk");
-    QTest::newRow("missing file") << true << false << QByteArray()
-                                  << QStringLiteral("Nie znaleziono pliku dźwiękowego „%1”");
+    // The file is looked at first: no server is asked for a sound that cannot play.
+    QTest::newRow("no audio output nor file") << false << false << QByteArray() << missing;
+    QTest::newRow("missing file") << true << false << QByteArray() << missing;
     QTest::newRow("empty file") << true << true << QByteArray() << unplayable;
     QTest::newRow("text") << true << true << QByteArray("Kwintor\n") << unplayable;
     QTest::newRow("other RIFF file") << true << true << QByteArray(wave).replace(8, 4, "AVI ") << unplayable;
@@ -121,10 +137,14 @@ void WavePlaybackTest::openErrors_data()
     QTest::newRow("no data chunk") << true << true << wave.left(36) << unplayable;
     QTest::newRow("samples cut short") << true << true << wave.left(wave.size() - 10) << unplayable;
     QTest::newRow("IEEE float") << true << true << Wave({.format = 3, .bitsPerSample = 32}) << unplayable;
-    QTest::newRow("extensible") << true << true << Wave({.format = 0xFFFE, .formatExtra = pcmExtension})
-                                << unplayable;
+    QTest::newRow("extensible float") << true << true
+                                      << Wave({.format = 0xFFFE, .bitsPerSample = 32, .formatExtra = floatExtension})
+                                      << unplayable;
+    QTest::newRow("extensible cut short") << true << true << Wave({.format = 0xFFFE, .formatExtra = Little16(0)})
+                                          << unplayable;
     QTest::newRow("ADPCM") << true << true << Wave({.format = 2, .bitsPerSample = 4}) << unplayable;
     QTest::newRow("24 bit") << true << true << Wave({.bitsPerSample = 24}) << unplayable;
+    QTest::newRow("32 bit") << true << true << Wave({.bitsPerSample = 32}) << unplayable;
     QTest::newRow("no channels") << true << true << Wave({.channels = 0}) << unplayable;
 }
 
@@ -137,24 +157,28 @@ void WavePlaybackTest::openErrors()
 
     const QString path =
         fileThere ? Write(QStringLiteral("1.wav"), bytes) : folder_->filePath(QStringLiteral("1.wav"));
-    SoundEffectPlayback playback(hasOutput ? WithOutput : WithoutOutput);
+    output_->answer = hasOutput ? OutputAnswer::Ready : OutputAnswer::Absent;
     QString thrown;
     try {
-        playback.Open(path);
+        playback_->Open(path);
     } catch (const Error& error) {
         thrown = error.Message();
     }
     QCOMPARE(thrown, message.contains(QLatin1String("%1")) ? message.arg(path) : message);
-    QVERIFY(playback.Source().isEmpty());
+    playback_->Play();
+    QVERIFY(output_->played.isEmpty());
 }
 
 void WavePlaybackTest::playableFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
 
+    // Valid bits, speaker mask and the PCM subformat: plain PCM in extensible dress.
+    const QByteArray pcmExtension =
+        Little16(22) + Little16(16) + Little32(4) + QByteArray::fromHex("0100000000001000800000aa00389b71");
     QTest::newRow("16 bit mono") << Wave();
     QTest::newRow("8 bit stereo") << Wave({.channels = 2, .bitsPerSample = 8});
-    QTest::newRow("32 bit") << Wave({.bitsPerSample = 32});
+    QTest::newRow("extensible PCM") << Wave({.format = 0xFFFE, .formatExtra = pcmExtension});
     QTest::newRow("format with extra bytes") << Wave({.formatExtra = Little16(0)});
     QTest::newRow("odd chunk before format") << Wave({.chunksBeforeFormat = Chunk("LIST", "INFOx")});
     QTest::newRow("no samples") << Wave({.samples = 0});
@@ -165,45 +189,47 @@ void WavePlaybackTest::playableFiles()
     QFETCH(QByteArray, bytes);
 
     const QString path = Write(QStringLiteral("dobrze.wav"), bytes);
-    SoundEffectPlayback playback(WithOutput);
-    QVERIFY_THROWS_NO_EXCEPTION(playback.Open(path));
-    QCOMPARE(playback.Source(), QUrl::fromLocalFile(path));
-    playback.Play();
-    playback.Play();
+    QVERIFY_THROWS_NO_EXCEPTION(playback_->Open(path));
+    playback_->Play();
+    playback_->Play();
+    QCOMPARE(output_->played, QStringList({path, path}));
 }
 
-void WavePlaybackTest::openingAgainClosesTheEarlierSound()
+// A server that starts after the game is used from the next drop on, one
+// that goes away fails the next drop, and one not heard from yet holds no
+// drop up.
+void WavePlaybackTest::everyOpenAsksForTheOutputAgain_data()
 {
-    const QString first = Write(QStringLiteral("1.wav"), Wave());
-    const QString second = Write(QStringLiteral("2.wav"), Wave({.bitsPerSample = 8}));
-    SoundEffectPlayback playback(WithOutput);
+    QTest::addColumn<QList<OutputAnswer>>("answers");
+    QTest::addColumn<QList<bool>>("played");
 
-    playback.Open(first);
-    playback.Play();
-    playback.Open(second);
-    QCOMPARE(playback.Source(), QUrl::fromLocalFile(second));
-
-    QVERIFY_THROWS_EXCEPTION(Error, playback.Open(folder_->filePath(QStringLiteral("brak.wav"))));
-    QVERIFY(playback.Source().isEmpty());
+    using enum OutputAnswer;
+    QTest::newRow("server comes") << QList {Absent, Ready} << QList {false, true};
+    QTest::newRow("server goes") << QList {Ready, Absent} << QList {true, false};
+    QTest::newRow("server silent") << QList {Pending, Pending} << QList {true, true};
+    QTest::newRow("server answers late") << QList {Pending, Absent, Ready} << QList {true, false, true};
 }
 
-// The first drops of a game may come before the sound server has answered.
-void WavePlaybackTest::outputNotYetKnownOpensNothing()
+void WavePlaybackTest::everyOpenAsksForTheOutputAgain()
 {
+    QFETCH(QList<OutputAnswer>, answers);
+    QFETCH(QList<bool>, played);
+
     const QString path = Write(QStringLiteral("1.wav"), Wave());
-    SoundEffectPlayback playback(NotYetKnown);
-    QVERIFY_THROWS_NO_EXCEPTION(playback.Open(path));
-    QVERIFY(playback.Source().isEmpty());
-    playback.Play();
-    QVERIFY_THROWS_EXCEPTION(Error, playback.Open(folder_->filePath(QStringLiteral("brak.wav"))));
-
-    AudioOutput output = AudioOutput::Unknown;
-    SoundEffectPlayback later([&output] { return output; });
-    later.Open(path);
-    QVERIFY(later.Source().isEmpty());
-    output = AudioOutput::Present;
-    later.Open(path);
-    QCOMPARE(later.Source(), QUrl::fromLocalFile(path));
+    for (qsizetype drop = 0; drop < answers.size(); ++drop) {
+        output_->answer = answers[drop];
+        output_->played.clear();
+        bool opened = true;
+        try {
+            playback_->Open(path);
+        } catch (const Error&) {
+            opened = false;
+        }
+        playback_->Play();
+        QCOMPARE(opened, played[drop]);
+        QCOMPARE(output_->played.size(), played[drop] ? 1 : 0);
+    }
+    QCOMPARE(output_->asked, answers.size());
 }
 
 void WavePlaybackTest::relativeNameOpensTheFileInTheWorkingFolder()
@@ -211,10 +237,10 @@ void WavePlaybackTest::relativeNameOpensTheFileInTheWorkingFolder()
     const QString path = Write(QStringLiteral("1.wav"), Wave());
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(folder_->path()));
-    SoundEffectPlayback playback(WithOutput);
-    QVERIFY_THROWS_NO_EXCEPTION(playback.Open(QStringLiteral("1.wav")));
+    QVERIFY_THROWS_NO_EXCEPTION(playback_->Open(QStringLiteral("1.wav")));
     QVERIFY(QDir::setCurrent(before));
-    QCOMPARE(playback.Source(), QUrl::fromLocalFile(path));
+    playback_->Play();
+    QCOMPARE(output_->played, QStringList {path});
 }
 
 void WavePlaybackTest::unreadableFile()
@@ -223,10 +249,9 @@ void WavePlaybackTest::unreadableFile()
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     if (QFile(path).open(QIODevice::ReadOnly))
         QSKIP("Permissions do not keep this user from reading (root?)");
-    SoundEffectPlayback playback(WithOutput);
     QString thrown;
     try {
-        playback.Open(path);
+        playback_->Open(path);
     } catch (const Error& error) {
         thrown = error.Message();
     }
