@@ -1,15 +1,17 @@
 """Every benchmark figure of the project as one Markdown table of medians and
 ratios, from what bench/figures.sh gathered in one directory: the Google
 Benchmark JSON of the engine (engine.json) and of the board (board.json),
-the start-up medians (startup.json) and the lines "rss-after-rounds ROUNDS
+the start-up medians (startup.json), the lines "rss-after-rounds ROUNDS
 KB" of kwintor_memory_bench (memory.txt), after about 100 and about 10 000
-rounds."""
+rounds, and the drop-to-sound latencies on each sound server
+(drop_sound_pulseaudio.json, drop_sound_pipewire.json)."""
 
 import argparse
 import datetime
 import json
 import pathlib
 import re
+import statistics
 import subprocess
 import textwrap
 from typing import NamedTuple
@@ -19,6 +21,8 @@ from number_format import duration, grouped, ratio, significant
 
 FRAME_SECONDS = 1 / 60
 SCORE_FILE_SECONDS = 1e-3
+DROP_SOUND_SECONDS = 50e-3
+SOUND_SERVERS = ("pulseaudio", "pipewire")
 MEMORY_GROWTH_TARGET = 1.05
 TIME_UNITS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1}
 
@@ -121,6 +125,21 @@ def memory_rows(path):
               verdict(growth <= MEMORY_GROWTH_TARGET))
 
 
+def drop_sound_rows(results):
+    """The median over the drops heard; a drop not heard misses the target."""
+    for server in SOUND_SERVERS:
+        figures = json.loads((results / f"drop_sound_{server}.json").read_text(encoding="utf-8"))
+        heard, unheard = figures["heard_ms"], figures["unheard"]
+        figure = f"Drop to its sound at the default sink, {figures['server']}, {len(heard) + unheard} drops"
+        target = f"≤ {DROP_SOUND_SECONDS * 1e3:g} ms"
+        if not heard:
+            yield Row(figure, "no sound", target=target, met=verdict(False))
+            continue
+        median = statistics.median(heard) * 1e-3
+        yield Row(figure, duration(median), f"{unheard} not heard" if unheard else "", target=target,
+                  met=verdict(median <= DROP_SOUND_SECONDS and not unheard))
+
+
 def machine(build, context):
     lscpu = subprocess.run(["lscpu"], capture_output=True, text=True, check=True).stdout
     fields = (line.partition(":") for line in lscpu.splitlines())
@@ -144,7 +163,7 @@ def main():
     board, _ = benchmark_medians(arguments.results / "board.json")
     start = json.loads((arguments.results / "startup.json").read_text(encoding="utf-8"))
     rows = [*engine_rows(engine), *board_rows(board), *startup_rows(start),
-            *memory_rows(arguments.results / "memory.txt")]
+            *memory_rows(arguments.results / "memory.txt"), *drop_sound_rows(arguments.results)]
 
     print(machine(arguments.build, context))
     print()
