@@ -8,10 +8,11 @@
 
 sound_server_pids=()
 
-# A runtime folder and bus of the server's own; PULSE_SERVER names the
-# socket it will listen on, so that a client started before it finds none.
+# A runtime folder, state folder (where WirePlumber keeps volumes and
+# defaults) and bus of the server's own; PULSE_SERVER names the socket it
+# will listen on, so that a client started before it finds none.
 use_sound_server_session() {
-    export XDG_RUNTIME_DIR="$scratch/$1-runtime"
+    export XDG_RUNTIME_DIR="$scratch/$1-runtime" XDG_STATE_HOME="$scratch/$1-state"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     start_session_bus
     export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
