@@ -6,7 +6,9 @@ namespace kwintor {
 
 namespace {
 
-QString MessageFor(int code)
+QString IoErrorMessage(int code) { return QStringLiteral("I/O error %1").arg(code); }
+
+QString OwnMessage(int code)
 {
     switch (code) {
     case ScoreFileError::FileNotFound: return QStringLiteral("File not found");
@@ -14,14 +16,19 @@ QString MessageFor(int code)
     case ScoreFileError::TooManyOpenFiles: return QStringLiteral("Too many open files");
     case ScoreFileError::AccessDenied: return QStringLiteral("File access denied");
     case ScoreFileError::InvalidNumericInput: return QStringLiteral("Invalid numeric input");
-    default: return QStringLiteral("I/O error %1").arg(code);
+    default: return IoErrorMessage(code);
     }
 }
 
 }  // namespace
 
-ScoreFileError::ScoreFileError(int code)
-    : Error(MessageFor(code))
+ScoreFileError::ScoreFileError(int ownCode)
+    : ScoreFileError(ownCode, OwnMessage(ownCode))
+{
+}
+
+ScoreFileError::ScoreFileError(int code, const QString& message)
+    : Error(message)
     , code_(code)
 {
 }
@@ -38,8 +45,15 @@ ScoreFileError ScoreFileError::FromErrno(int systemError)
     case EACCES:
     case EPERM:
     case EROFS: return ScoreFileError(AccessDenied);
-    default: return ScoreFileError(systemError);
+    default: return ScoreFileError(systemError, IoErrorMessage(systemError));
     }
+}
+
+// Called at once after the failing call: a clean-up call could change errno.
+void RaiseLastSystemError()
+{
+    const int systemError = errno;
+    throw ScoreFileError::FromErrno(systemError != 0 ? systemError : EIO);
 }
 
 }  // namespace kwintor

@@ -3,7 +3,10 @@
 #include <cerrno>
 #include <csignal>
 #include <optional>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "score_file_error.h"
 #include "score_file_sandbox.h"
@@ -49,7 +52,39 @@ private:
     rlimit previous_ {};
 };
 
+struct Ownership {
+    uid_t owner;
+    gid_t group;
+    mode_t mode;
+    bool operator==(const Ownership&) const = default;
+};
+
+Ownership OwnershipOf(const QString& path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return {status.st_uid, status.st_gid, status.st_mode & 07777};
+}
+
+void SetOwnership(const QString& path, const Ownership& ownership)
+{
+    const QByteArray name = QFile::encodeName(path);
+    QVERIFY(::chown(name.constData(), ownership.owner, ownership.group) == 0);
+    QVERIFY(::chmod(name.constData(), ownership.mode) == 0);
+}
+
+// Everything in the working directory, hidden files included.
+QStringList FolderContents()
+{
+    return QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+constexpr uid_t Nobody = 65534;
+constexpr gid_t NoGroup = 65534;
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Ownership)
 
 class ScoreTableTest : public QObject {
     Q_OBJECT
@@ -60,6 +95,12 @@ private slots:
     void missingFileIsNotFound();
     void aDirectoryInsteadOfAFile();
     void loadThenSaveWritesTheGamesOwnForm();
+    void aSymbolicLinkStaysALink();
+    void rootKeepsAnotherUsersFileTheirs();
+    void playersSaves_data();
+    void playersSaves();
+    void leftoverTemporaries_data();
+    void leftoverTemporaries();
     void faultsBetweenLoadAndSave_data();
     void faultsBetweenLoadAndSave();
     void systemErrors_data();
@@ -81,6 +122,9 @@ void ScoreTableTest::aDirectoryInsteadOfAFile()
 {
     QDir().mkdir(ScoreFileName);
     QCOMPARE(ErrorOf(LoadScoreTable), QStringLiteral("I/O error %1").arg(EISDIR));
+    QCOMPARE(ErrorOf(SaveScoreTable), QStringLiteral("I/O error %1").arg(EISDIR));
+    QVERIFY(QFileInfo(ScoreFileName).isDir());
+    QCOMPARE(FolderContents(), QStringList {ScoreFileName});
 }
 
 void ScoreTableTest::loadThenSaveWritesTheGamesOwnForm()
@@ -93,6 +137,143 @@ void ScoreTableTest::loadThenSaveWritesTheGamesOwnForm()
     for (std::size_t i = 3; i <= ScoreTableSize; ++i)
         expected += "\r\n0\r\n";
     QCOMPARE(ScoreFileSandbox::Read(), expected);
+}
+
+void ScoreTableTest::aSymbolicLinkStaysALink()
+{
+    QFile::link(QStringLiteral("tabela.txt"), ScoreFileName);
+    QFile table(QStringLiteral("tabela.txt"));
+    QVERIFY(table.open(QIODevice::WriteOnly));
+    table.write("Ala\r\n12\r\n");
+    table.close();
+
+    LoadScoreTable();
+    ScoreTable[2] = {QStringLiteral("Ola"), 7};
+    SaveScoreTable();
+
+    QVERIFY(QFileInfo(ScoreFileName).isSymLink());
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QVERIFY(table.readAll().startsWith("Ala\r\n12\r\nOla\r\n7\r\n"));
+}
+
+void ScoreTableTest::rootKeepsAnotherUsersFileTheirs()
+{
+    if (::geteuid() != 0)
+        QSKIP("only root can save a file that belongs to another user");
+    ScoreFileSandbox::Write("Ala\r\n12\r\n");
+    const Ownership players {Nobody, NoGroup, 0640};
+    SetOwnership(ScoreFileName, players);
+
+    LoadScoreTable();
+    ScoreTable[1].Score = 13;
+    SaveScoreTable();
+
+    QCOMPARE(OwnershipOf(ScoreFileName), players);
+    QVERIFY(ScoreFileSandbox::Read().startsWith("Ala\r\n13\r\n"));
+}
+
+// A player's own save, run as nobody (through setpriv) on files that root
+// sets up as a shared or system-wide installation would have them.
+void ScoreTableTest::playersSaves_data()
+{
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<Ownership>("file");
+    QTest::addColumn<QString>("message");  // empty when the save succeeds
+
+    QTest::newRow("folder read-only, the file the player's")
+        << 0755 << Ownership {Nobody, NoGroup, 0644} << QString();
+    QTest::newRow("file writable through its group") << 0777 << Ownership {0, NoGroup, 0464} << QString();
+    QTest::newRow("another user's file, writable by all") << 0777 << Ownership {0, 0, 0666} << QString();
+    QTest::newRow("the player's file, folder writable") << 0777 << Ownership {Nobody, NoGroup, 0600} << QString();
+    QTest::newRow("file read-only to the player")
+        << 0777 << Ownership {0, NoGroup, 0644} << QStringLiteral("File access denied");
+    QTest::newRow("both read-only to the player")
+        << 0755 << Ownership {0, 0, 0644} << QStringLiteral("File access denied");
+}
+
+void ScoreTableTest::playersSaves()
+{
+    QFETCH(int, folderMode);
+    QFETCH(Ownership, file);
+    QFETCH(QString, message);
+
+    if (::geteuid() != 0)
+        QSKIP("needs root, to give the files other owners and to save as nobody");
+    if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("setpriv (util-linux) is missing");
+    const QByteArray original = "Ala\r\n12\r\n";
+    ScoreFileSandbox::Write(original);
+    SetOwnership(ScoreFileName, file);
+    const QString folder = QDir::currentPath();
+    SetOwnership(folder, {0, 0, mode_t(folderMode)});
+
+    QProcess save;
+    save.setWorkingDirectory(folder);
+    save.start(QStringLiteral("setpriv"),
+               {QStringLiteral("--reuid=%1").arg(Nobody), QStringLiteral("--regid=%1").arg(NoGroup),
+                QStringLiteral("--clear-groups"), QStringLiteral("--"), QStringLiteral(SCORE_FILE_SAVER)});
+    QVERIFY(save.waitForFinished());
+    const QString said = QString::fromUtf8(save.readAllStandardOutput()).trimmed();
+    ::chmod(QFile::encodeName(folder).constData(), 0700);
+
+    QCOMPARE(said, message);
+    QCOMPARE(save.exitCode(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(OwnershipOf(ScoreFileName), file);
+    QCOMPARE(FolderContents(), QStringList {ScoreFileName});
+    if (message.isEmpty())
+        QVERIFY(ScoreFileSandbox::Read().startsWith("Nowy\r\n99\r\n\r\n0\r\n"));
+    else
+        QCOMPARE(ScoreFileSandbox::Read(), original);
+}
+
+enum class Leftover { File, LockedFile, Folder, Link };
+
+void ScoreTableTest::leftoverTemporaries_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Leftover>("kind");
+    QTest::addColumn<bool>("removed");
+
+    QTest::newRow("an interrupted save's") << ".wyniki.naj.kwintor-a1B2c3" << Leftover::File << true;
+    QTest::newRow("a save still running") << ".wyniki.naj.kwintor-Busy12" << Leftover::LockedFile << false;
+    QTest::newRow("the player's backup") << "wyniki.naj.backup" << Leftover::File << false;
+    QTest::newRow("like another program's temporary") << "wyniki.naj.a1B2c3" << Leftover::File << false;
+    QTest::newRow("longer than the game's") << ".wyniki.naj.kwintor-old.txt" << Leftover::File << false;
+    QTest::newRow("a folder") << ".wyniki.naj.kwintor-Dir123" << Leftover::Folder << false;
+    QTest::newRow("a symbolic link") << ".wyniki.naj.kwintor-Lnk123" << Leftover::Link << false;
+}
+
+void ScoreTableTest::leftoverTemporaries()
+{
+    QFETCH(QString, name);
+    QFETCH(Leftover, kind);
+    QFETCH(bool, removed);
+
+    ScoreFileSandbox::Write("Ala\r\n12\r\n");
+    QFile leftover(name);
+    switch (kind) {
+    case Leftover::File:
+    case Leftover::LockedFile:
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        break;
+    case Leftover::Folder:
+        QVERIFY(QDir().mkdir(name));
+        break;
+    case Leftover::Link:
+        QVERIFY(QFile::link(ScoreFileName, name));
+        break;
+    }
+    if (kind == Leftover::LockedFile)
+        QVERIFY(::flock(leftover.handle(), LOCK_EX) == 0);
+
+    LoadScoreTable();
+    SaveScoreTable();
+
+    QStringList expected {ScoreFileName};
+    if (!removed)
+        expected << name;
+    expected.sort();
+    QCOMPARE(FolderContents(), expected);
 }
 
 enum class Fault { MadeReadOnly, DiskFills, FolderVanishes };
@@ -156,6 +337,10 @@ void ScoreTableTest::systemErrors_data()
     QTest::newRow("denied") << EACCES << 5 << "File access denied";
     QTest::newRow("read-only file system") << EROFS << 5 << "File access denied";
     QTest::newRow("disk full") << ENOSPC << ENOSPC << QStringLiteral("I/O error %1").arg(ENOSPC);
+    // Numbers that equal the codes above keep the system's meaning.
+    for (const int unlisted : {EIO, EINTR, ESRCH, EISCONN, EISDIR})
+        QTest::newRow(qPrintable(QStringLiteral("unlisted %1").arg(unlisted)))
+            << unlisted << unlisted << QStringLiteral("I/O error %1").arg(unlisted);
 }
 
 void ScoreTableTest::systemErrors()
