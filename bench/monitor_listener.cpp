@@ -17,11 +17,6 @@ constexpr std::size_t BlockFrames = Rate / 500;  // two milliseconds
 // A null sink's silence is digital zero; -60 dBFS leaves a margin.
 constexpr int Loudest = 33;
 
-std::chrono::nanoseconds Samples(std::size_t count)
-{
-    return std::chrono::nanoseconds(std::int64_t(count) * 1'000'000'000 / Rate);
-}
-
 pa_simple* OpenMonitor(const std::string& monitor)
 {
     const pa_sample_spec format {PA_SAMPLE_S16NE, Rate, 1};
@@ -66,12 +61,6 @@ MonitorListener::Clock::time_point MonitorListener::LastHeard() const
     return lastHeard_;
 }
 
-std::optional<MonitorListener::Clock::duration> MonitorListener::Latency() const
-{
-    const std::lock_guard lock(mutex_);
-    return latency_;
-}
-
 std::string MonitorListener::Failure() const
 {
     const std::lock_guard lock(mutex_);
@@ -83,28 +72,18 @@ void MonitorListener::Listen(const std::stop_token& stop)
     std::array<std::int16_t, BlockFrames> block {};
     while (!stop.stop_requested()) {
         int error = 0;
-        pa_usec_t latency = 0;
-        const bool read = pa_simple_read(stream_.get(), block.data(), sizeof block, &error) == 0;
-        const Clock::time_point arrived = Clock::now();
-        if (read)
-            latency = pa_simple_get_latency(stream_.get(), &error);
-        if (!read || latency == pa_usec_t(-1)) {
+        if (pa_simple_read(stream_.get(), block.data(), sizeof block, &error) < 0) {
             const std::lock_guard lock(mutex_);
             failure_ = std::string("the recording stopped: ") + pa_strerror(error);
             return;
         }
-        const Clock::time_point lastSample = arrived - std::chrono::microseconds(latency);
-
+        const Clock::time_point arrived = Clock::now();
+        if (std::none_of(block.begin(), block.end(), [](std::int16_t sample) { return std::abs(sample) > Loudest; }))
+            continue;
         const std::lock_guard lock(mutex_);
-        latency_ = std::chrono::microseconds(latency);
-        for (std::size_t i = 0; i < block.size(); ++i) {
-            if (std::abs(int(block[i])) <= Loudest)
-                continue;
-            const Clock::time_point at = lastSample - Samples(block.size() - 1 - i);
-            lastHeard_ = std::max(lastHeard_, at);
-            if (!heardAt_ && at >= armedAt_)
-                heardAt_ = at;
-        }
+        lastHeard_ = arrived;
+        if (!heardAt_ && arrived >= armedAt_)
+            heardAt_ = arrived;
     }
 }
 

@@ -14,13 +14,12 @@ namespace kwintor::bench {
 // Listens to a sink's monitor on the sound server and tells when a sound
 // was first heard there, on the steady clock (CLOCK_MONOTONIC).
 //
-// A thread reads the monitor in blocks of two milliseconds. As a block
-// arrives, its last sample is dated at the arrival time less the stream's
-// latency as the server reports it (the data still queued between the
-// monitor and this process), and each earlier sample one sample period
-// before the next. The error is about one block, once the latency has
-// settled: a monitor sends nothing before its sink first plays, and then
-// reports for a while the sink's whole buffer as latency.
+// A thread reads the monitor in blocks of two milliseconds and dates each
+// block by the time it arrives: a bound that is never early and at most a
+// block plus its delivery late. The server's own latency figure would be
+// tighter if it could be trusted, but a monitor reports its sink's whole
+// buffer for a while after it starts, and PipeWire 0.3.65 swings by tens
+// of milliseconds from one block to the next.
 class MonitorListener {
 public:
     // Throws std::runtime_error with the server's reason when the monitor
@@ -38,8 +37,6 @@ public:
     std::optional<Clock::time_point> Heard() const;
     // When the last sound was still heard; the epoch before any.
     Clock::time_point LastHeard() const;
-    // The latency the server gave for the last block; nothing before one.
-    std::optional<Clock::duration> Latency() const;
     // Why the recording stopped early; empty while it runs.
     std::string Failure() const;
 
@@ -55,7 +52,6 @@ private:
     Clock::time_point armedAt_;
     std::optional<Clock::time_point> heardAt_;
     Clock::time_point lastHeard_;
-    std::optional<Clock::duration> latency_;
     std::string failure_;
 
     std::jthread thread_;  // last: it stops before what it uses goes
