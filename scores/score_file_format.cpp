@@ -4,6 +4,7 @@
 #include <QStringEncoder>
 
 #include <charconv>
+#include <utility>
 #include <optional>
 
 #include "score_file_error.h"
@@ -47,57 +48,76 @@ std::optional<std::int32_t> ParseWholeNumber(QByteArrayView text)
     return static_cast<std::int32_t>(value);
 }
 
+// Reads piece by piece, and only as far as it is asked to.
 class ScoreFileReader {
 public:
-    explicit ScoreFileReader(const QByteArray& bytes)
-        : bytes_(QByteArrayView(bytes).first(EndOfFile(bytes)))
+    explicit ScoreFileReader(const ScoreFileSource& source)
+        : source_(source)
     {
     }
 
     QString ReadName()
     {
-        const qsizetype start = position_;
-        while (position_ < bytes_.size() && bytes_[position_] != CarriageReturn)
-            ++position_;
-        const QByteArrayView name = bytes_.sliced(start, position_ - start);
+        QByteArray name;
+        while (!AtEnd()) {
+            const qsizetype lineEnd = piece_.indexOf(CarriageReturn, position_);
+            const qsizetype stop = lineEnd < 0 ? piece_.size() : lineEnd;
+            name += piece_.sliced(position_, stop - position_);
+            position_ = stop;
+            if (lineEnd >= 0)
+                break;
+        }
         SkipRestOfLine();
         return QStringDecoder(CodePage).decode(name);
     }
 
     std::uint16_t ReadScore()
     {
-        while (position_ < bytes_.size() && IsControlOrBlank(bytes_[position_]))
+        while (!AtEnd() && IsControlOrBlank(piece_[position_]))
             ++position_;
-        if (position_ == bytes_.size())
+        if (AtEnd())
             return 0;
-        const qsizetype start = position_;
-        while (position_ < bytes_.size() && position_ - start < LongestNumber &&
-               !IsControlOrBlank(bytes_[position_]))
-            ++position_;
-        const auto number = ParseWholeNumber(bytes_.sliced(start, position_ - start));
-        if (!number)
+        QByteArray number;
+        while (!AtEnd() && number.size() < LongestNumber && !IsControlOrBlank(piece_[position_]))
+            number += piece_[position_++];
+        const auto value = ParseWholeNumber(number);
+        if (!value)
             throw ScoreFileError(ScoreFileError::InvalidNumericInput);
-        SkipRestOfLine();
-        return static_cast<std::uint16_t>(*number);
-    }
-
-private:
-    static qsizetype EndOfFile(const QByteArray& bytes)
-    {
-        const qsizetype mark = bytes.indexOf(EndOfFileMark);
-        return mark < 0 ? bytes.size() : mark;
+        return static_cast<std::uint16_t>(*value);
     }
 
     // Up to and including the next CR, and one LF right after it.
     void SkipRestOfLine()
     {
-        while (position_ < bytes_.size() && bytes_[position_++] != CarriageReturn) { }
-        if (position_ < bytes_.size() && bytes_[position_] == LineFeed)
+        while (!AtEnd()) {
+            const qsizetype lineEnd = piece_.indexOf(CarriageReturn, position_);
+            position_ = lineEnd < 0 ? piece_.size() : lineEnd + 1;
+            if (lineEnd >= 0)
+                break;
+        }
+        if (!AtEnd() && piece_[position_] == LineFeed)
             ++position_;
     }
 
-    QByteArrayView bytes_;
+private:
+    // Fetches the next piece when this one is used up; byte 26 ends the file.
+    bool AtEnd()
+    {
+        while (position_ == piece_.size() && !ended_) {
+            piece_ = source_();
+            position_ = 0;
+            const qsizetype mark = piece_.indexOf(EndOfFileMark);
+            if (mark >= 0)
+                piece_ = piece_.first(mark);
+            ended_ = mark >= 0 || piece_.isEmpty();
+        }
+        return position_ == piece_.size();
+    }
+
+    const ScoreFileSource& source_;
+    QByteArrayView piece_;
     qsizetype position_ = 0;
+    bool ended_ = false;
 };
 
 // The characters Windows-1250 can hold, found by decoding all its bytes.
@@ -128,13 +148,23 @@ bool IsStorableInScoreFile(QChar character)
         character != QChar::ReplacementCharacter && EncodableCharacters().contains(character);
 }
 
-void ReadScoreFile(const QByteArray& bytes, ScoreTableEntries& table)
+void ReadScoreFile(const ScoreFileSource& source, ScoreTableEntries& table)
 {
-    ScoreFileReader reader(bytes);
+    ScoreFileReader reader(source);
     for (std::size_t number = 1; number <= ScoreTableSize; ++number) {
         table[number].Name = reader.ReadName();
         table[number].Score = reader.ReadScore();
+        // Nothing after the last score is needed, however long its line.
+        if (number < ScoreTableSize)
+            reader.SkipRestOfLine();
     }
+}
+
+void ReadScoreFile(const QByteArray& bytes, ScoreTableEntries& table)
+{
+    bool given = false;
+    ReadScoreFile([&]() -> QByteArrayView { return std::exchange(given, true) ? QByteArrayView() : bytes; },
+                  table);
 }
 
 QByteArray WriteScoreFile(const ScoreTableEntries& table)

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -18,36 +19,54 @@ const QString ScoreFileName = QStringLiteral("wyniki.naj");
 
 namespace {
 
-// Read with the system's own calls: the game reports their error codes,
-// which QFile does not keep.
-QByteArray ReadWholeFile(const QString& fileName)
-{
-    const int descriptor = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0)
-        RaiseLastSystemError();
-    QByteArray bytes;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
-        if (count == 0)
-            break;
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0) {
-            const int systemError = errno;
-            ::close(descriptor);
-            throw ScoreFileError::FromErrno(systemError);
-        }
-        bytes.append(buffer, count);
+// Read with the system's own calls, piece by piece: the game reports their
+// error codes, which QFile does not keep, and a huge file costs no memory.
+class ScoreFileOnDisk {
+public:
+    explicit ScoreFileOnDisk(const QString& fileName)
+        : descriptor_(::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC))
+    {
+        if (descriptor_ < 0)
+            RaiseLastSystemError();
     }
-    if (::close(descriptor) != 0)
-        RaiseLastSystemError();
-    return bytes;
-}
+    ScoreFileOnDisk(const ScoreFileOnDisk&) = delete;
+    ScoreFileOnDisk& operator=(const ScoreFileOnDisk&) = delete;
+    ~ScoreFileOnDisk()
+    {
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+    }
+
+    QByteArrayView NextPiece()
+    {
+        for (;;) {
+            const ssize_t count = ::read(descriptor_, buffer_.data(), buffer_.size());
+            if (count >= 0)
+                return QByteArrayView(buffer_.data(), count);
+            if (errno != EINTR)
+                RaiseLastSystemError();
+        }
+    }
+
+    void Close()
+    {
+        if (::close(std::exchange(descriptor_, -1)) != 0)
+            RaiseLastSystemError();
+    }
+
+private:
+    int descriptor_;
+    std::array<char, 16 * 1024> buffer_;
+};
 
 }  // namespace
 
-void LoadScoreTable() { ReadScoreFile(ReadWholeFile(ScoreFileName), ScoreTable); }
+void LoadScoreTable()
+{
+    ScoreFileOnDisk file(ScoreFileName);
+    ReadScoreFile([&file] { return file.NextPiece(); }, ScoreTable);
+    file.Close();
+}
 
 void SaveScoreTable() { ReplaceFile(ScoreFileName, WriteScoreFile(ScoreTable)); }
 

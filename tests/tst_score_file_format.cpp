@@ -18,6 +18,25 @@ ScoreTableEntries Filled(const QString& name)
     return table;
 }
 
+using Reader = void (*)(const QByteArray& file, ScoreTableEntries& table);
+
+void ReadWhole(const QByteArray& file, ScoreTableEntries& table) { ReadScoreFile(file, table); }
+
+// Hands the file over one byte at a time, so that every line, name and
+// number is split between pieces somewhere.
+void ReadByteByByte(const QByteArray& file, ScoreTableEntries& table)
+{
+    qsizetype position = 0;
+    ReadScoreFile(
+        [&] {
+            const qsizetype start = std::exchange(position, std::min(position + 1, file.size()));
+            return QByteArrayView(file).sliced(start, position - start);
+        },
+        table);
+}
+
+const Reader Readers[] = {ReadWhole, ReadByteByByte};
+
 }  // namespace
 
 class ScoreFileFormatTest : public QObject {
@@ -73,6 +92,8 @@ void ScoreFileFormatTest::reading_data()
     for (int i = 1; i <= 15; ++i)
         fifteen << qMakePair(QStringLiteral("N%1").arg(i), i);
     QTest::newRow("after the fifteenth nothing is read") << sixteen + "not a number\r\n" << fifteen;
+    QTest::newRow("number of 32 characters then more")
+        << QByteArray("A\r\n") + QByteArray(31, '0') + "7" + "8\r\nB\r\n" << Entries {{"A", 7}, {"B", 0}};
 }
 
 void ScoreFileFormatTest::reading()
@@ -80,14 +101,16 @@ void ScoreFileFormatTest::reading()
     QFETCH(QByteArray, file);
     QFETCH(Entries, entries);
 
-    ScoreTableEntries table = Filled(QStringLiteral("stale"));
-    ReadScoreFile(file, table);
+    for (const Reader read : Readers) {
+        ScoreTableEntries table = Filled(QStringLiteral("stale"));
+        read(file, table);
 
-    for (std::size_t number = 1; number <= ScoreTableSize; ++number) {
-        const auto expected =
-            number <= std::size_t(entries.size()) ? entries[number - 1] : qMakePair(QString(), 0);
-        QCOMPARE(table[number].Name, expected.first);
-        QCOMPARE(int(table[number].Score), expected.second);
+        for (std::size_t number = 1; number <= ScoreTableSize; ++number) {
+            const auto expected =
+                number <= std::size_t(entries.size()) ? entries[number - 1] : qMakePair(QString(), 0);
+            QCOMPARE(table[number].Name, expected.first);
+            QCOMPARE(int(table[number].Score), expected.second);
+        }
     }
 }
 
@@ -113,19 +136,21 @@ void ScoreFileFormatTest::badScores()
 {
     QFETCH(QByteArray, score);
 
-    ScoreTableEntries table = Filled(QStringLiteral("stale"));
-    try {
-        ReadScoreFile("Ala\r\n12\r\nOla\r\n" + score + "\r\nEla\r\n3\r\n", table);
-        QFAIL("the bad score was read");
-    } catch (const ScoreFileError& error) {
-        QCOMPARE(error.Code(), int(ScoreFileError::InvalidNumericInput));
-        QCOMPARE(error.Message(), QStringLiteral("Invalid numeric input"));
+    for (const Reader read : Readers) {
+        ScoreTableEntries table = Filled(QStringLiteral("stale"));
+        try {
+            read("Ala\r\n12\r\nOla\r\n" + score + "\r\nEla\r\n3\r\n", table);
+            QFAIL("the bad score was read");
+        } catch (const ScoreFileError& error) {
+            QCOMPARE(error.Code(), int(ScoreFileError::InvalidNumericInput));
+            QCOMPARE(error.Message(), QStringLiteral("Invalid numeric input"));
+        }
+        QCOMPARE(table[1].Name, QStringLiteral("Ala"));
+        QCOMPARE(table[1].Score, std::uint16_t {12});
+        QCOMPARE(table[2].Name, QStringLiteral("Ola"));
+        QCOMPARE(table[2].Score, std::uint16_t {999});
+        QCOMPARE(table[3].Name, QStringLiteral("stale"));
     }
-    QCOMPARE(table[1].Name, QStringLiteral("Ala"));
-    QCOMPARE(table[1].Score, std::uint16_t {12});
-    QCOMPARE(table[2].Name, QStringLiteral("Ola"));
-    QCOMPARE(table[2].Score, std::uint16_t {999});
-    QCOMPARE(table[3].Name, QStringLiteral("stale"));
 }
 
 void ScoreFileFormatTest::polishNamesRoundTripByteForByte()

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <unistd.h>
+
 #include "heap_watermark.h"
 #include "score_file_error.h"
 #include "score_file_sandbox.h"
@@ -24,6 +26,18 @@ QByteArray Repeated(const QByteArray& piece, qsizetype size)
     return bytes;
 }
 
+QByteArray FifteenEntries()
+{
+    QByteArray entries;
+    for (int number = 1; number <= 15; ++number)
+        entries += "Gracz " + QByteArray::number(number) + "\r\n" + QByteArray::number(100 - number) + "\r\n";
+    return entries;
+}
+
+constexpr qint64 HugeFileSize = qint64(200) << 20;
+constexpr qint64 HugeFileLoadMilliseconds = 100;
+constexpr std::size_t HugeFileHeapBytes = 16 << 20;
+
 }  // namespace
 
 // Whatever lies in the score file, loading it costs memory in proportion to
@@ -35,6 +49,8 @@ private slots:
     void initTestCase();
     void loadStaysWithinItsFile_data();
     void loadStaysWithinItsFile();
+    void hugeFileAfterItsEntries_data();
+    void hugeFileAfterItsEntries();
 };
 
 void ScoreFileMemoryTest::initTestCase()
@@ -79,6 +95,39 @@ void ScoreFileMemoryTest::loadStaysWithinItsFile()
 
     QVERIFY2(growth <= BytesPerFileByte * fileSize + FixedBytes,
              qPrintable(QStringLiteral("%1 bytes for a file of %2").arg(growth).arg(fileSize)));
+}
+
+void ScoreFileMemoryTest::hugeFileAfterItsEntries_data()
+{
+    QTest::addColumn<QByteArray>("entries");  // then zero bytes up to 200 MiB
+
+    QTest::newRow("after the last line") << FifteenEntries();
+    QTest::newRow("on the last score's line") << FifteenEntries().chopped(2) + " punktów";
+}
+
+// What follows the fifteen entries is never read: a file grown huge by
+// accident or malice loads as fast and as small as a plain one.
+void ScoreFileMemoryTest::hugeFileAfterItsEntries()
+{
+    QFETCH(QByteArray, entries);
+
+    const ScoreFileSandbox sandbox;
+    ScoreFileSandbox::Write(entries);
+    QVERIFY(::truncate(qPrintable(ScoreFileName), HugeFileSize) == 0);
+
+    heap_watermark::Reset();
+    QElapsedTimer clock;
+    clock.start();
+    LoadScoreTable();
+    const qint64 elapsed = clock.elapsed();
+    const std::size_t growth = heap_watermark::PeakGrowth();
+
+    QCOMPARE(ScoreTable[15].Name, QStringLiteral("Gracz 15"));
+    QCOMPARE(ScoreTable[15].Score, std::uint16_t {85});
+    ScoreTable = {};
+    QVERIFY2(elapsed < HugeFileLoadMilliseconds, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+    QVERIFY2(growth < HugeFileHeapBytes, qPrintable(QStringLiteral("%1 bytes").arg(growth)));
+    qInfo("200 MiB file: %lld ms, %zu bytes of heap", elapsed, growth);
 }
 
 QTEST_GUILESS_MAIN(ScoreFileMemoryTest)
