@@ -43,8 +43,8 @@ using namespace std::chrono_literals;
 // The drop sound lasts 120 ms; its tail must not be taken for the next one.
 constexpr auto QuietBeforeDrop = 150ms;
 constexpr auto Patience = 2s;
-// The first drop connects to the server; on PulseAudio its sound has come
-// one and a half seconds late.
+// The first drop connects to the server, and a PulseAudio sink that has
+// never played passes its first sound to the monitor some 1.7 s late.
 constexpr auto FirstPatience = 5s;
 
 // Runs the board's events until `done` holds; false after `patience`.
