@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 #include "desktop_metrics.h"
 #include "error_display.h"
 #include "score_table.h"
@@ -15,13 +17,27 @@ namespace {
 
 constexpr int ScoreColumn = 250;  // pixels from the start of a line
 
-// The name, then blanks until the line is at least ScoreColumn wide, then the score.
-QString ListLine(const Twynik& entry, const QFont& font)
+// What of `name` fits in `width`, cut with "…" where it does not. Only a
+// growing beginning of the name is measured, so that a name of millions of
+// characters costs about what fits.
+QString Elided(const QString& name, const QFont& font, int width)
 {
-    QString line = entry.Name;
+    qsizetype length = std::min<qsizetype>(name.size(), std::max(width, 1));
+    while (length < name.size() && TextWidth(font, name.first(length)) <= width)
+        length = std::min(name.size(), 2 * length);
+    return QFontMetrics(font).elidedText(name.first(length), Qt::ElideRight, width);
+}
+
+// The name, then blanks until the line is at least ScoreColumn wide, then
+// the score. A name wider than the list is cut short where the list ends,
+// so that its score stays in view and repaints draw only what shows.
+QString ListLine(const Twynik& entry, const QFont& font, int listWidth)
+{
+    const QString score = QString::number(entry.Score);
+    QString line = Elided(entry.Name, font, listWidth - TextWidth(font, score));
     while (TextWidth(font, line) < ScoreColumn)
         line += QLatin1Char(' ');
-    return line + QString::number(entry.Score);
+    return line + score;
 }
 
 }  // namespace
@@ -66,8 +82,9 @@ void Tnaj2::FormCreate()
 void Tnaj2::FormShow()
 {
     ListBox1->clear();
+    const int listWidth = ListBox1->contentsRect().width();
     for (std::size_t number = 1; number <= ScoreTableSize; ++number)
-        ListBox1->addItem(ListLine(ScoreTable[number], ListBox1->font()));
+        ListBox1->addItem(ListLine(ScoreTable[number], ListBox1->font(), listWidth));
 }
 
 void Tnaj2::showEvent(QShowEvent* event)
