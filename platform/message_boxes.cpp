@@ -82,6 +82,18 @@ QLineEdit* AddInputLine(QDialog& dialog, const QString& prompt, const QString& i
     return edit;
 }
 
+// Under the line, in the same layout; empty and so invisible until the
+// validator first says something.
+void ShowExplanationsUnder(QLineEdit& edit, const ExplainingValidator& validator)
+{
+    QLabel* explanation = PlainLabel(QString());
+    explanation->setObjectName(QStringLiteral("kwintorInputBoxExplanation"));
+    explanation->setWordWrap(true);
+    auto* layout = static_cast<QVBoxLayout*>(edit.parentWidget()->layout());
+    layout->insertWidget(layout->indexOf(&edit) + 1, explanation);
+    QObject::connect(&validator, &ExplainingValidator::Explained, explanation, &QLabel::setText);
+}
+
 }  // namespace
 
 int ShowMessageBox(const QString& text)
@@ -99,6 +111,8 @@ QString InputBox(const QString& caption, const QString& prompt, const QString& i
     dialog.setWindowTitle(caption);
     QLineEdit* edit = AddInputLine(dialog, prompt, initialText);
     edit->setValidator(validator);
+    if (const auto* explaining = qobject_cast<const ExplainingValidator*>(validator))
+        ShowExplanationsUnder(*edit, *explaining);
     return dialog.exec() == QDialog::Accepted ? edit->text() : initialText;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QString>
-
-class QValidator;
+#include <QValidator>
 
 namespace kwintor {
 
@@ -16,10 +15,22 @@ enum MessageBoxResult : int {
 // button that is both default and cancel button.
 int ShowMessageBox(const QString& text);
 
+// A validator that tells the player why it changed what was typed or
+// pasted; the input box shows what it said last under the line.
+class ExplainingValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    using QValidator::QValidator;
+
+signals:
+    void Explained(const QString& explanation) const;
+};
+
 // A modal box centred on the screen asking for one line of at most 255
 // characters, `initialText` fully selected, "OK" (default) and "Cancel".
 // Returns the edited text after OK and `initialText` otherwise. A
-// `validator` refuses what may not be typed or pasted into the line.
+// `validator` refuses or changes what is typed or pasted into the line.
 QString InputBox(const QString& caption, const QString& prompt, const QString& initialText,
                  const QValidator* validator = nullptr);
 

@@ -1,12 +1,16 @@
 #pragma once
 
-#include <QValidator>
+#include "message_boxes.h"
 
 namespace kwintor {
 
-// Lets into the name box only what the score file can hold as it is:
-// no control characters and nothing Windows-1250 lacks.
-class PlayerNameValidator : public QValidator {
+// Lets into the name box what the score file can hold as it is, and drops
+// the rest of a paste or keystroke: control characters (the name is one
+// line of the file) and whatever Windows-1250 lacks. Says in Polish which
+// characters it dropped and why.
+class PlayerNameValidator : public ExplainingValidator {
+    Q_OBJECT
+
 public:
     State validate(QString& input, int& position) const override;
 };

@@ -69,8 +69,9 @@ private slots:
     void nameBoxAnswers_data();
     void nameBoxAnswers();
     void entry15AsLoadedIsTheOneToBeat();
-    void nameBoxRefusesWhatTheFileCannotHold_data();
-    void nameBoxRefusesWhatTheFileCannotHold();
+    void nameBoxKeepsWhatTheFileCanHold_data();
+    void nameBoxKeepsWhatTheFileCanHold();
+    void nameBoxExplainsAPaste();
     void failedSaveAtGameOverShowsNoTable();
     void gameEndingWhileTheTableIsOpenRefreshesIt();
     void listLinesArePaddedTo250Pixels();
@@ -186,36 +187,101 @@ void BestScoresTest::entry15AsLoadedIsTheOneToBeat()
     QCOMPARE(ScoreTable[14].Name, QStringLiteral("gracz 14"));
 }
 
-void BestScoresTest::nameBoxRefusesWhatTheFileCannotHold_data()
+void BestScoresTest::nameBoxKeepsWhatTheFileCanHold_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QStringList>("explained");  // what the box says, in parts
 
-    QTest::newRow("Polish letters") << QStringLiteral("Zażółć gęślą jaźń") << true;
-    QTest::newRow("euro sign") << QStringLiteral("€uro") << true;
-    QTest::newRow("empty") << QString() << true;
-    QTest::newRow("carriage return") << QStringLiteral("a\rb") << false;
-    QTest::newRow("line feed") << QStringLiteral("a\nb") << false;
-    QTest::newRow("byte 26") << QStringLiteral("a\x1A") << false;
-    QTest::newRow("tab") << QStringLiteral("a\tb") << false;
-    QTest::newRow("Greek") << QStringLiteral("Ωmega") << false;
-    QTest::newRow("CJK") << QStringLiteral("日本") << false;
-    QTest::newRow("emoji") << QStringLiteral("😀") << false;
+    const QStringList nothing;
+    const QStringList oneLine {QStringLiteral("jeden wiersz")};
+    QTest::newRow("Polish letters") << "Zażółć gęślą jaźń"
+                                    << "Zażółć gęślą jaźń" << nothing;
+    QTest::newRow("euro sign") << "€uro"
+                               << "€uro" << nothing;
+    QTest::newRow("empty") << QString() << QString() << nothing;
+    QTest::newRow("carriage return") << "a\rb"
+                                     << "ab" << QStringList {"koniec wiersza", "jeden wiersz"};
+    QTest::newRow("line feed") << "a\nb"
+                               << "ab" << QStringList {"koniec wiersza"};
+    QTest::newRow("byte 26") << "a\x1A"
+                             << "a" << QStringList {"znak sterujący"};
+    QTest::newRow("tab") << "a\tb"
+                         << "ab" << QStringList {"tabulator", "jeden wiersz"};
+    QTest::newRow("Greek") << "Ωmega"
+                           << "mega" << QStringList {"„Ω”", "Windows-1250"};
+    QTest::newRow("CJK") << "日本"
+                         << "" << QStringList {"„日”, „本”"};
+    QTest::newRow("emoji, one character") << "😀"
+                                          << "" << QStringList {"„😀”"};
+    QTest::newRow("mixed") << "Zoë 😀 Жора\tx"
+                           << "Zoë  x"
+                           << QStringList {"tabulator", "„😀”, „Ж”, „о”, „р”, „а”", "Windows-1250"};
+    QTest::newRow("each named once") << "ЖЖЖa"
+                                     << "a" << QStringList {"Pominięto: „Ж” —"};
+    QTest::newRow("many named in part")
+        << "абвгдежзийклмн"
+        << "" << QStringList {"„а”, „б”, „в”, „г”, „д”, „е”, „ж”, „з”, „и”, „й”, …"};
 }
 
-void BestScoresTest::nameBoxRefusesWhatTheFileCannotHold()
+// Typed key by key or pasted at once, the line keeps what the file can
+// hold, and the player is told what went and why.
+void BestScoresTest::nameBoxKeepsWhatTheFileCanHold()
 {
-    QFETCH(QString, name);
-    QFETCH(bool, accepted);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(QStringList, explained);
 
     const PlayerNameValidator validator;
-    int position = 0;
-    QCOMPARE(validator.validate(name, position) == QValidator::Acceptable, accepted);
+    QString explanation;
+    connect(&validator, &PlayerNameValidator::Explained, [&](const QString& text) { explanation = text; });
+    QString input = typed;
+    int position = int(typed.size());
+    QCOMPARE(validator.validate(input, position), QValidator::Acceptable);
+    QCOMPARE(input, kept);
+    QCOMPARE(position, int(kept.size()));
+    for (const QString& part : explained)
+        QVERIFY2(explanation.contains(part), qPrintable(explanation));
+    QCOMPARE(explanation.isEmpty(), explained.isEmpty());
 
     QLineEdit line;
     line.setValidator(&validator);
-    TypeText(line, name);
-    QCOMPARE(line.text() == name, accepted);
+    TypeText(line, typed);
+    QCOMPARE(line.text(), kept);
+    line.clear();
+    line.insert(QStringLiteral("<>"));
+    line.setCursorPosition(1);
+    line.insert(typed);
+    QCOMPARE(line.text(), QStringLiteral("<%1>").arg(kept));
+    QCOMPARE(line.cursorPosition(), 1 + kept.size());
+}
+
+// A paste into the real name box: the explanation stands under the line.
+void BestScoresTest::nameBoxExplainsAPaste()
+{
+    ScoreFileSandbox::Write({});
+    QGuiApplication::clipboard()->setText(QStringLiteral("Zoë 😀 Жора"));
+    QString explanation;
+    bool underTheLine = false;
+    ModalScript script;
+    script
+        .Then(NameBox,
+              [&](QWidget& box) {
+                  auto* line = box.findChild<QLineEdit*>();
+                  QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+                  auto* label = box.findChild<QLabel*>(QStringLiteral("kwintorInputBoxExplanation"));
+                  QVERIFY(label);
+                  explanation = label->text();
+                  underTheLine = label->isVisible() && label->geometry().top() >= line->geometry().bottom();
+                  ClickButton(box, QStringLiteral("OK"));
+              })
+        .Then(BestScores, Click(QStringLiteral("OK")));
+    EnterBestScore(1);
+
+    QVERIFY(script.Finished());
+    QCOMPARE(ScoreTable[1].Name, QStringLiteral("Zoë  "));
+    QVERIFY2(explanation.contains(QStringLiteral("„😀”, „Ж”")), qPrintable(explanation));
+    QVERIFY(underTheLine);
 }
 
 void BestScoresTest::failedSaveAtGameOverShowsNoTable()
