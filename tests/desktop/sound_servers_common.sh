@@ -98,8 +98,11 @@ start_recording() {
 }
 recording_pids=()
 
+# A recorder loses what it has not yet read when it is stopped, and on a
+# busy machine it falls behind: it is given a second to catch up first.
 stop_recordings() {
     local pid
+    sleep 1
     for pid in "${recording_pids[@]}"; do
         stop_process "$pid"
     done
