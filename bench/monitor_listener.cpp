@@ -1,12 +1,16 @@
 #include "monitor_listener.h"
 
 #include <pulse/error.h>
+#include <pulse/simple.h>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <mutex>
 #include <stdexcept>
+#include <thread>
 
 namespace kwintor::bench {
 
@@ -17,7 +21,12 @@ constexpr std::size_t BlockFrames = Rate / 500;  // two milliseconds
 // A null sink's silence is digital zero; -60 dBFS leaves a margin.
 constexpr int Loudest = 33;
 
-pa_simple* OpenMonitor(const std::string& monitor)
+struct StreamDeleter {
+    void operator()(pa_simple* stream) const { pa_simple_free(stream); }
+};
+using Stream = std::unique_ptr<pa_simple, StreamDeleter>;
+
+Stream OpenMonitor(const std::string& monitor)
 {
     const pa_sample_spec format {PA_SAMPLE_S16NE, Rate, 1};
     // Small fragments, so that each block is read as soon as it is there.
@@ -25,8 +34,8 @@ pa_simple* OpenMonitor(const std::string& monitor)
     buffering.maxlength = std::uint32_t(-1);
     buffering.fragsize = std::uint32_t(BlockFrames * sizeof(std::int16_t));
     int error = 0;
-    pa_simple* stream = pa_simple_new(nullptr, "Kwintor drop-sound benchmark", PA_STREAM_RECORD, monitor.c_str(),
-                                      "monitor", &format, nullptr, &buffering, &error);
+    Stream stream(pa_simple_new(nullptr, "Kwintor drop-sound benchmark", PA_STREAM_RECORD, monitor.c_str(),
+                                "monitor", &format, nullptr, &buffering, &error));
     if (!stream)
         throw std::runtime_error("cannot record " + monitor + ": " + pa_strerror(error));
     return stream;
@@ -34,57 +43,69 @@ pa_simple* OpenMonitor(const std::string& monitor)
 
 }  // namespace
 
+struct MonitorListener::Shared {
+    Stream stream;
+    std::atomic<bool> stopping = false;
+
+    std::mutex mutex;
+    Clock::time_point armedAt;
+    std::optional<Clock::time_point> heardAt;
+    Clock::time_point lastHeard;
+    std::string failure;
+
+    void Listen()
+    {
+        std::array<std::int16_t, BlockFrames> block {};
+        while (!stopping) {
+            int error = 0;
+            if (pa_simple_read(stream.get(), block.data(), sizeof block, &error) < 0) {
+                const std::lock_guard lock(mutex);
+                failure = std::string("the recording stopped: ") + pa_strerror(error);
+                return;
+            }
+            const Clock::time_point arrived = Clock::now();
+            if (std::none_of(block.begin(), block.end(), [](std::int16_t sample) { return std::abs(sample) > Loudest; }))
+                continue;
+            const std::lock_guard lock(mutex);
+            lastHeard = arrived;
+            if (!heardAt && arrived >= armedAt)
+                heardAt = arrived;
+        }
+    }
+};
+
 MonitorListener::MonitorListener(const std::string& monitor)
-    : stream_(OpenMonitor(monitor))
-    , thread_([this](const std::stop_token& stop) { Listen(stop); })
+    : shared_(std::make_shared<Shared>())
 {
+    shared_->stream = OpenMonitor(monitor);
+    std::thread([shared = shared_] { shared->Listen(); }).detach();
 }
 
-MonitorListener::~MonitorListener() = default;
+MonitorListener::~MonitorListener() { shared_->stopping = true; }
 
 void MonitorListener::Arm(Clock::time_point since)
 {
-    const std::lock_guard lock(mutex_);
-    armedAt_ = since;
-    heardAt_.reset();
+    const std::lock_guard lock(shared_->mutex);
+    shared_->armedAt = since;
+    shared_->heardAt.reset();
 }
 
 std::optional<MonitorListener::Clock::time_point> MonitorListener::Heard() const
 {
-    const std::lock_guard lock(mutex_);
-    return heardAt_;
+    const std::lock_guard lock(shared_->mutex);
+    return shared_->heardAt;
 }
 
 MonitorListener::Clock::time_point MonitorListener::LastHeard() const
 {
-    const std::lock_guard lock(mutex_);
-    return lastHeard_;
+    const std::lock_guard lock(shared_->mutex);
+    return shared_->lastHeard;
 }
 
 std::string MonitorListener::Failure() const
 {
-    const std::lock_guard lock(mutex_);
-    return failure_;
-}
-
-void MonitorListener::Listen(const std::stop_token& stop)
-{
-    std::array<std::int16_t, BlockFrames> block {};
-    while (!stop.stop_requested()) {
-        int error = 0;
-        if (pa_simple_read(stream_.get(), block.data(), sizeof block, &error) < 0) {
-            const std::lock_guard lock(mutex_);
-            failure_ = std::string("the recording stopped: ") + pa_strerror(error);
-            return;
-        }
-        const Clock::time_point arrived = Clock::now();
-        if (std::none_of(block.begin(), block.end(), [](std::int16_t sample) { return std::abs(sample) > Loudest; }))
-            continue;
-        const std::lock_guard lock(mutex_);
-        lastHeard_ = arrived;
-        if (!heardAt_ && arrived >= armedAt_)
-            heardAt_ = arrived;
-    }
+    const std::lock_guard lock(shared_->mutex);
+    return shared_->failure;
 }
 
 }  // namespace kwintor::bench

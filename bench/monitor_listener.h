@@ -1,13 +1,9 @@
 #pragma once
 
-#include <pulse/simple.h>
-
 #include <chrono>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 namespace kwintor::bench {
 
@@ -25,6 +21,7 @@ public:
     // Throws std::runtime_error with the server's reason when the monitor
     // (a source name such as "@DEFAULT_MONITOR@") cannot be recorded.
     explicit MonitorListener(const std::string& monitor);
+    // Returns at once; the thread stops after the next block.
     ~MonitorListener();
     MonitorListener(const MonitorListener&) = delete;
     MonitorListener& operator=(const MonitorListener&) = delete;
@@ -41,20 +38,10 @@ public:
     std::string Failure() const;
 
 private:
-    void Listen(const std::stop_token& stop);
-
-    struct StreamDeleter {
-        void operator()(pa_simple* stream) const { pa_simple_free(stream); }
-    };
-    std::unique_ptr<pa_simple, StreamDeleter> stream_;
-
-    mutable std::mutex mutex_;
-    Clock::time_point armedAt_;
-    std::optional<Clock::time_point> heardAt_;
-    Clock::time_point lastHeard_;
-    std::string failure_;
-
-    std::jthread thread_;  // last: it stops before what it uses goes
+    // Shared with the thread, which outlives this object while a monitor
+    // whose sink has gone idle sends nothing that would wake it.
+    struct Shared;
+    std::shared_ptr<Shared> shared_;
 };
 
 }  // namespace kwintor::bench
