@@ -8,8 +8,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libcanberra loads its sound-server driver at run time, so no library names it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libcanberra-pulse)
-# The faces that stand in for the game's "Times New Roman" and "MS Sans Serif".
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+# Loaded at run time, so no library names them: libcanberra's sound-server
+# driver, and Qt's platform plugins, without which no window opens.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra-pulse, qt6-qpa-plugins")
+# The faces that stand in for the game's "Times New Roman" and "MS Sans
+# Serif", and native windows on Wayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
 include(CPack)

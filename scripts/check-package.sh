@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it on this machine (apt-get as root,
-# through sudo otherwise), checks its desktop entry and AppStream data, then
-# starts the installed game from its menu entry on a virtual display, as a
-# player with an empty home would: its main window must show, in a working
-# folder seeded with the defaults. Usage: scripts/check-package.sh
+# Builds the Debian package and checks it with lintian, installs it on this
+# machine without the packages it only recommends (apt-get as root, through
+# sudo otherwise), checks its desktop entry and AppStream data, then starts
+# the installed game from its menu entry on a virtual display, as a player
+# with an empty home would: its main window must show, in a working folder
+# seeded with the defaults. Any error or warning fails it.
+# Usage: scripts/check-package.sh
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 app_id=io.github.kwintor.Kwintor
@@ -28,13 +30,15 @@ wait_until() {
 game_gone() { ! kill -0 "$game" 2>/dev/null; }
 
 deb=$("$root/scripts/package.sh")
+# The notes lintian still makes are explained in packaging/lintian-notes.md.
+lintian --pedantic --fail-on error,warning "$deb"
 as_root=()
 (( EUID == 0 )) || as_root=(sudo)
 # The same version may be installed already, from an earlier build.
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall "$deb" </dev/null
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall --no-install-recommends "$deb" </dev/null
 
 desktop-file-validate "$desktop_file"
-appstreamcli validate --no-net "/usr/share/metainfo/$app_id.metainfo.xml"
+appstreamcli validate --pedantic --no-net "/usr/share/metainfo/$app_id.metainfo.xml"
 
 scratch=$(mktemp -d)
 xvfb='' game=''
@@ -52,7 +56,10 @@ wait_until test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scrat
 DISPLAY=":$(<"$scratch/display")"
 HOME="$scratch/home"
 XDG_RUNTIME_DIR="$scratch/runtime"
-export DISPLAY HOME XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb
+# A player's PATH holds /usr/games, where the menu entry's program lies;
+# root's does not.
+PATH="$PATH:/usr/games"
+export DISPLAY HOME XDG_RUNTIME_DIR PATH QT_QPA_PLATFORM=xcb
 unset XDG_DATA_HOME
 mkdir "$HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
