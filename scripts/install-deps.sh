@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the packages of debian-packages.txt that this machine is missing.
 # Runs apt-get directly as root, through sudo otherwise; never asks questions.
+# Without either it prints the line to run as root and stops.
 set -euo pipefail
 
 list="$(dirname "${BASH_SOURCE[0]}")/debian-packages.txt"
@@ -14,7 +15,14 @@ done < "$list"
 (( ${#missing[@]} == 0 )) && exit 0
 
 as_root=()
-(( EUID == 0 )) || as_root=(sudo)
+if (( EUID != 0 )); then
+    if ! command -v sudo >/dev/null; then
+        echo "Kwintor needs these Debian packages, and installing them needs root. As root, run:" >&2
+        echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
+    as_root=(sudo)
+fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
