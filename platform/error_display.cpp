@@ -3,15 +3,57 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include <array>
+#include <fcntl.h>
+#include <unistd.h>
+#include <utility>
+
 namespace kwintor {
+
+namespace {
+
+// A few descriptors held from start-up and let go while the error display
+// shows: with every other one taken ("Too many open files"), the box's
+// window needs some to paint through (X11's shared memory comes as one),
+// and without them it waits for ever.
+class DescriptorReserve {
+public:
+    DescriptorReserve() { Take(); }
+    DescriptorReserve(const DescriptorReserve&) = delete;
+    DescriptorReserve& operator=(const DescriptorReserve&) = delete;
+
+    // Takes again what it can; a descriptor still short is taken next time.
+    void Take()
+    {
+        for (int& descriptor : descriptors_)
+            if (descriptor < 0)
+                descriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    }
+
+    void Release()
+    {
+        for (int& descriptor : descriptors_)
+            if (descriptor >= 0)
+                ::close(std::exchange(descriptor, -1));
+    }
+
+private:
+    std::array<int, 8> descriptors_ {-1, -1, -1, -1, -1, -1, -1, -1};
+};
+
+DescriptorReserve reserve;
+
+}  // namespace
 
 void ShowErrorDisplay(const QString& message)
 {
+    reserve.Release();
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message + u'.',
                     QMessageBox::Ok);
     box.setObjectName(QStringLiteral("kwintorErrorDisplay"));
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    reserve.Take();
 }
 
 }  // namespace kwintor

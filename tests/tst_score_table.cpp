@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <optional>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -96,6 +97,7 @@ private slots:
     void aDirectoryInsteadOfAFile();
     void loadThenSaveWritesTheGamesOwnForm();
     void aSymbolicLinkStaysALink();
+    void noDescriptorLeft();
     void rootKeepsAnotherUsersFileTheirs();
     void playersSaves_data();
     void playersSaves();
@@ -154,6 +156,27 @@ void ScoreTableTest::aSymbolicLinkStaysALink()
     QVERIFY(QFileInfo(ScoreFileName).isSymLink());
     QVERIFY(table.open(QIODevice::ReadOnly));
     QVERIFY(table.readAll().startsWith("Ala\r\n12\r\nOla\r\n7\r\n"));
+}
+
+void ScoreTableTest::noDescriptorLeft()
+{
+    ScoreFileSandbox::Write("Ala\r\n12\r\n");
+    rlimit previous {};
+    getrlimit(RLIMIT_NOFILE, &previous);
+    // The limit bounds descriptor numbers: below the lowest free one, none is left.
+    int lowestFree = 0;
+    while (::fcntl(lowestFree, F_GETFD) != -1)
+        ++lowestFree;
+    rlimit limit = previous;
+    limit.rlim_cur = rlim_t(lowestFree);
+    setrlimit(RLIMIT_NOFILE, &limit);
+    const QString loading = ErrorOf(LoadScoreTable);
+    const QString saving = ErrorOf(SaveScoreTable);
+    setrlimit(RLIMIT_NOFILE, &previous);
+
+    QCOMPARE(loading, QStringLiteral("Too many open files"));
+    QCOMPARE(saving, QStringLiteral("Too many open files"));
+    QCOMPARE(ScoreFileSandbox::Read(), QByteArray("Ala\r\n12\r\n"));
 }
 
 void ScoreTableTest::rootKeepsAnotherUsersFileTheirs()
