@@ -30,7 +30,7 @@ wait_until() {
 game_gone() { ! kill -0 "$game" 2>/dev/null; }
 
 deb=$("$root/scripts/package.sh")
-# The notes lintian still makes are explained in packaging/lintian-notes.md.
+# What lintian is told to pass over is explained in packaging/lintian-overrides.
 lintian --pedantic --fail-on error,warning "$deb"
 as_root=()
 (( EUID == 0 )) || as_root=(sudo)
