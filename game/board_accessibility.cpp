@@ -1,4 +1,6 @@
+#include "game_settings.h"
 #include "main_window.h"
+#include "reader_tree.h"
 #include "spoken_board.h"
 
 namespace kwintor {
@@ -6,14 +8,32 @@ namespace kwintor {
 namespace {
 
 const QString SlotKeysHelp = QStringLiteral("Wpisz znak: +, -, * lub x, / lub :. "
-                                            "Delete albo Backspace opróżnia pole.");
+                                            "Delete albo Backspace opróżnia pole. "
+                                            "= czyta równanie, C czas, P punkty.");
+
+// Every new name goes out to a screen reader, the same one too.
+void Rename(QWidget& widget, const QString& name)
+{
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name);
+}
 
 }  // namespace
 
-// The labels whose numbers need a heading; the slots and the equation
-// follow the round in SpeakSlots.
+// A reader goes through the board as the eye does: the level, the task, the
+// equation with its slots, the tiles, the score, the clock, the buttons.
+// Frames, hidden widgets and the slots a round does not use are left out.
 void TForm1::NameBoard()
 {
+    ReadAsGroup(*this, QAccessible::Window, {MainMenu1, ClientArea()});
+    ReadAsGroup(*ClientArea(), QAccessible::Pane,
+                {opis, Label2, Bevel8, Bevel5, Punkty, czas, Button1, Button2, Komunikat});
+    ReadAsGroup(*Bevel8, QAccessible::Grouping, {X1, Image5, X2, Image6, X3, Image7, x4, Image8, X5, Wynik});
+    ReadAsGroup(*Bevel5, QAccessible::Grouping, {Image2, Image1, Image3, Image4});
+
+    Bevel5->setAccessibleName(QStringLiteral("Znaki działań"));
+    for (PictureBox* tile : PaletteTiles())
+        tile->setAccessibleName(TileSpeech(PaletteOperator(*tile)));
     const auto operands = OperandLabels();
     for (std::size_t i = 0; i < operands.size(); ++i)
         operands[i]->SetSpokenName(QStringLiteral("Liczba %1").arg(i + 1));
@@ -29,10 +49,30 @@ void TForm1::SpeakSlots()
     for (std::size_t number = 1; number <= slotBoxes.size(); ++number) {
         PictureBox& slot = *slotBoxes[number - 1];
         const bool inUse = number <= SlotsInUse();
-        slot.setAccessibleName(inUse ? SlotSpeech(number, PlayerOperators[number]) : QString());
-        slot.setAccessibleDescription(inUse ? SlotKeysHelp : QString());
+        slot.SetSpokenName(inUse ? SlotSpeech(number, PlayerOperators[number]) : QString());
+        const QString help = inUse ? SlotKeysHelp : QString();
+        if (slot.accessibleDescription() != help)
+            slot.setAccessibleDescription(help);
     }
-    Bevel8->setAccessibleName(EquationSpeech(shownRound_.operandCount, shownRound_.target));
+    Rename(*Bevel8, EquationSpeech(shownRound_.operandCount, shownRound_.target));
+}
+
+void TForm1::AnnounceRound(const QString& opening)
+{
+    const bool testMode = GameSettings.CurrentLevel == TestMode;
+    Komunikat->Announce(opening + RoundSpeech(opis->Caption(), shownRound_.operandCount, shownRound_.target,
+                                              testMode ? 0 : czas->Caption().toInt()));
+}
+
+void TForm1::AnswerQuestion(BoardQuestion question)
+{
+    switch (question) {
+    case BoardQuestion::Equation:
+        Komunikat->Announce(EquationSpeech(shownRound_.operandCount, shownRound_.target));
+        break;
+    case BoardQuestion::Clock: Komunikat->Announce(czas->accessibleName()); break;
+    case BoardQuestion::Score: Komunikat->Announce(Punkty->accessibleName()); break;
+    }
 }
 
 }  // namespace kwintor

@@ -41,6 +41,7 @@ void TForm1::Nowa1Click()
     GameSettings.CurrentLevel = GameSettings.StartLevel;
     Punkty->SetCaption(QStringLiteral("0"));
     NewRound();
+    AnnounceRound();
 }
 
 void TForm1::Nowytest1Click()
@@ -48,6 +49,7 @@ void TForm1::Nowytest1Click()
     GameSettings.CurrentLevel = TestMode;
     Punkty->SetCaption(QStringLiteral("0"));
     NewRound();
+    AnnounceRound();
 }
 
 void TForm1::Najlepszewyniki1Click()

@@ -28,7 +28,7 @@ std::string TForm1::CheckAndAdvance()
     if (GameRunning())
         ++GameSettings.CurrentLevel;
     NewRound();
-    Komunikat->Announce(QStringLiteral("Rozwiązane! ") + opis->Caption().trimmed());
+    AnnounceRound(QStringLiteral("Rozwiązane! "));
     return playerText;
 }
 

@@ -4,6 +4,7 @@
 
 #include "error_display.h"
 #include "main_window.h"
+#include "spoken_board.h"
 
 namespace kwintor {
 
@@ -34,16 +35,20 @@ void TForm1::SlotKeyPress(PictureBox& slot, const SlotKeyAction& action)
         FocusSlot(number, *move);
         return;
     }
-    const OperatorCode code = std::get<OperatorCode>(action);
-    if (code == OperatorCode::Empty) {
-        Image5DragDrop(slot, slot);
+    if (const BoardQuestion* question = std::get_if<BoardQuestion>(&action)) {
+        AnswerQuestion(*question);
         return;
     }
-    Image5DragDrop(slot, PaletteTile(code));
+    const OperatorCode code = std::get<OperatorCode>(action);
+    const bool emptying = code == OperatorCode::Empty;
+    Image5DragDrop(slot, emptying ? slot : PaletteTile(code));
     // A solving placement has already brought the next round, which starts
-    // at its first slot.
-    if (PlayerOperators[number] == code)
+    // at its first slot and has said so.
+    if (PlayerOperators[number] != code)
+        return;
+    if (!emptying)
         FocusSlot(number, SlotMove::Next);
+    Komunikat->Announce(SlotSpeech(number, code));
 }
 
 // Tab reaches the slots in use only; each round starts at its first.

@@ -8,6 +8,7 @@
 #include "desktop_metrics.h"
 #include "game_settings.h"
 #include "placed.h"
+#include "reader_tree.h"
 #include "tile_pictures.h"
 
 namespace kwintor {
@@ -137,7 +138,10 @@ void TForm1::CreateBoard()
     Bevel9 = NewBevel(board, "Bevel9", Shape::Box, {472, 200, 161, 65});
 
     // The text field and the buttons lie above every frame, label and picture.
-    Edit1 = Placed(new QLineEdit(QStringLiteral("Edit1"), board), "Edit1", {512, 416, 121, 21});
+    // Never shown and read by nothing: out of readers' reach before it holds any text.
+    Edit1 = Placed(new QLineEdit(board), "Edit1", {512, 416, 121, 21});
+    HideFromScreenReaders(*Edit1);
+    Edit1->setText(QStringLiteral("Edit1"));
     Edit1->hide();
     Button1 = Placed(new QPushButton(QStringLiteral("Czyść wszystkie znaki"), board), "Button1",
                      {480, 208, 145, 25});
@@ -177,6 +181,7 @@ void TForm1::FormCreate()
     GameSettings.CurrentLevel = GameSettings.StartLevel;
     Punkty->SetCaption(QStringLiteral("0"));
     NewRound();
+    AnnounceRound();
     SetGradientStartColor(127);
     SetGradientStopColor(0xFF0000);
 }

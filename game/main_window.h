@@ -117,7 +117,8 @@ public:
     QPushButton* Button1;
     Bevel* Bevel10;
     QPushButton* Button2;
-    // Tells a screen reader that an equation is solved.
+    // Tells a screen reader of each round, each solved equation, a slot the
+    // focus has left and whatever the player asks.
     Announcer* Komunikat;
 
 protected:
@@ -142,9 +143,11 @@ private:
     void OfferSlotsToKeyboard();
     void FocusSlot(std::size_t number, SlotMove move);
 
-    // What a screen reader reads of the board.
+    // What a screen reader reads of the board, and what it is told.
     void NameBoard();
     void SpeakSlots();
+    void AnnounceRound(const QString& opening = {});
+    void AnswerQuestion(BoardQuestion question);
 
     // The round on the board: the test dialog may change the operand count
     // before the next round shows it.

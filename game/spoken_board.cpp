@@ -35,6 +35,11 @@ QString SlotSpeech(std::size_t number, OperatorCode code)
     return QStringLiteral("Pole %1: %2").arg(number).arg(OperatorName(code));
 }
 
+QString TileSpeech(OperatorCode code)
+{
+    return code == OperatorCode::Division ? QStringLiteral("podzielić") : OperatorName(code);
+}
+
 QString EquationSpeech(std::uint8_t operandCount, std::int32_t target)
 {
     QStringList terms;
@@ -45,6 +50,15 @@ QString EquationSpeech(std::uint8_t operandCount, std::int32_t target)
     }
     terms << QStringLiteral("=") << QString::number(target);
     return QStringLiteral("Równanie: ") + terms.join(QLatin1Char(' '));
+}
+
+// Allowances are whole multiples of 20 seconds, all of which take "sekund".
+QString RoundSpeech(const QString& caption, std::uint8_t operandCount, std::int32_t target, int seconds)
+{
+    QString speech = caption.trimmed() + QStringLiteral(". ") + EquationSpeech(operandCount, target) + '.';
+    if (seconds > 0)
+        speech += QStringLiteral(" Czas: %1 sekund.").arg(seconds);
+    return speech;
 }
 
 }  // namespace kwintor

@@ -12,8 +12,15 @@ namespace kwintor {
 // Slot `number` with what it holds, as a screen reader reads it: "Pole 2: plus".
 QString SlotSpeech(std::size_t number, OperatorCode code);
 
+// The palette tile of `code` by the word a Polish pupil says: "podzielić".
+QString TileSpeech(OperatorCode code);
+
 // The round's Equation with the PlayerOperators, "?" for an empty slot and
 // the sign a Polish pupil writes for a filled one: "Równanie: 12 + 3 ? 4 = 24".
 QString EquationSpeech(std::uint8_t operandCount, std::int32_t target);
+
+// A round as it begins: "Poziom 2. Równanie: 3 ? 4 ? 5 = 17. Czas: 60 sekund.";
+// without the clock when `seconds` is 0, as in a test.
+QString RoundSpeech(const QString& caption, std::uint8_t operandCount, std::int32_t target, int seconds);
 
 }  // namespace kwintor

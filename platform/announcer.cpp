@@ -10,7 +10,7 @@ namespace {
 class AnnouncerInterface : public QAccessibleWidget {
 public:
     explicit AnnouncerInterface(Announcer& announcer)
-        : QAccessibleWidget(&announcer, QAccessible::AlertMessage)
+        : QAccessibleWidget(&announcer, QAccessible::Notification)
     {
     }
 
@@ -40,15 +40,18 @@ Announcer::Announcer(QWidget* parent)
     }();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(0, 0);
+    hide();
 }
 
+// Orca (43) drops a name change or an alert of anything but the object in
+// focus, and moving the focus would take it from the slot the player is
+// typing in. A notification that appears is spoken wherever the focus is:
+// so each message hides the line and shows it again.
 void Announcer::Announce(const QString& text)
 {
     announcement_ = text;
-    for (const QAccessible::Event type : {QAccessible::NameChanged, QAccessible::Alert}) {
-        QAccessibleEvent event(this, type);
-        QAccessible::updateAccessibility(&event);
-    }
+    hide();
+    show();
     emit Announced(text);
 }
 

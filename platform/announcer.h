@@ -5,10 +5,9 @@
 
 namespace kwintor {
 
-// A status line for screen readers alone: it draws nothing and takes no
-// room. A screen reader sees it as an alert whose name is the latest
-// announcement; each announcement goes out as a name change and an alert,
-// so that it is read wherever the focus is, the same text twice too.
+// A message line for screen readers alone: it draws nothing and takes no
+// room. Each announcement becomes its name and shows it afresh, so that a
+// reader speaks it wherever the focus is, the same text twice too.
 class Announcer : public QWidget {
     Q_OBJECT
 

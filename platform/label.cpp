@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include "reader_tree.h"
 #include "text_width.h"
 
 namespace kwintor {
@@ -7,6 +8,7 @@ namespace kwintor {
 Label::Label(QWidget* parent)
     : QLabel(parent)
 {
+    InstallReaderTree();
     setMargin(0);
     setIndent(0);
 }

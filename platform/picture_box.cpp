@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "drag_session.h"
+#include "reader_tree.h"
 
 namespace kwintor {
 
@@ -26,6 +27,7 @@ void DrawFocusRectangle(QPainter& painter, const QRect& outline)
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
 {
+    InstallReaderTree();
 }
 
 void PictureBox::SetPicture(const QImage& picture)

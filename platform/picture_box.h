@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -39,6 +40,12 @@ public:
     void SetDropHandler(DropHandler handler) { dropHandler_ = std::move(handler); }
     void SetKeyHandler(KeyHandler handler) { keyHandler_ = std::move(handler); }
 
+    // The name a screen reader reads. Unlike the accessible name it goes
+    // out with no name-change event: Qt 6.4 sends the object in place of the
+    // new name, and Orca 43 then fails on it and says nothing.
+    void SetSpokenName(const QString& name) { spokenName_ = name; }
+    const QString& SpokenName() const { return spokenName_; }
+
     bool Accepts(PictureBox& source) const { return acceptTest_ && acceptTest_(source); }
     void Drop(PictureBox& source);
 
@@ -53,6 +60,7 @@ private:
     AcceptTest acceptTest_;
     DropHandler dropHandler_;
     KeyHandler keyHandler_;
+    QString spokenName_;
 };
 
 }  // namespace kwintor

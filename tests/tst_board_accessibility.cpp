@@ -48,6 +48,40 @@ QString EquationWith(const QStringList& signs)
     return text + QStringLiteral(" = ") + QString::number(EquationTarget(operands));
 }
 
+// What a new round of the board says: "Poziom 1. Równanie: 4 ? 10 = 14. Czas: 40 sekund."
+QString RoundWith(const QString& opening, int seconds)
+{
+    const QStringList empty(GameSettings.OperandCount - 1, QStringLiteral("?"));
+    QString text = opening + QStringLiteral(". ") + EquationWith(empty) + QLatin1Char('.');
+    return seconds > 0 ? text + QStringLiteral(" Czas: %1 sekund.").arg(seconds) : text;
+}
+
+// Every object a reader finds that is hidden, says nothing or stands for
+// a widget the player never sees.
+QStringList Unreadable(TForm1& form)
+{
+    QList<QAccessibleInterface*> all;
+    CollectDescendants(*QAccessible::queryAccessibleInterface(&form), all);
+    QStringList faults;
+    for (QAccessibleInterface* item : all) {
+        const QString what = item->object()->objectName() + QLatin1Char(' ') + item->text(QAccessible::Name);
+        // The toolkit's menus stay in the tree, closed, until opened.
+        if (qobject_cast<QMenu*>(item->object()) || qobject_cast<QAction*>(item->object()))
+            continue;
+        if (item->state().invisible)
+            faults << what + QStringLiteral(": hidden");
+        if (item->role() == QAccessible::Client)
+            faults << what + QStringLiteral(": a filler");
+        if (item->text(QAccessible::Name).isEmpty() && item->childCount() == 0)
+            faults << what + QStringLiteral(": no name");
+        if (item->object() == form.Edit1)
+            faults << what + QStringLiteral(": never shown");
+        if (item->parent()->indexOfChild(item) < 0)
+            faults << what + QStringLiteral(": not a child of its parent");
+    }
+    return faults;
+}
+
 PictureBox& TileOf(TForm1& form, OperatorCode code)
 {
     const auto tiles = form.PaletteTiles();
@@ -61,6 +95,8 @@ Qt::Key KeyNamed(const QString& name)
         {"+", Qt::Key_Plus},        {"-", Qt::Key_Minus},   {"*", Qt::Key_Asterisk},
         {"x", Qt::Key_X},           {"/", Qt::Key_Slash},   {":", Qt::Key_Colon},
         {"Delete", Qt::Key_Delete}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right},
+        {"=", Qt::Key_Equal},       {"c", Qt::Key_C},       {"p", Qt::Key_P},
+        {"End", Qt::Key_End},
     };
     return keys.value(name, Qt::Key_unknown);
 }
@@ -84,7 +120,16 @@ private slots:
     void numbersAreReadUnderTheirHeadings();
     void solvingIsAnnounced_data();
     void solvingIsAnnounced();
-    void anUnsolvedPlacementIsNotAnnounced();
+    void keysAnnounceWhatTheSlotNowHolds_data();
+    void keysAnnounceWhatTheSlotNowHolds();
+    void mouseDropsAreNotAnnounced();
+    void questionKeysAnnounceTheAnswer_data();
+    void questionKeysAnnounceTheAnswer();
+    void newGamesAreAnnounced_data();
+    void newGamesAreAnnounced();
+    void treeHoldsOnlyWhatThePlayerSees_data();
+    void treeHoldsOnlyWhatThePlayerSees();
+    void rolesAreThoseAReaderSpeaks();
 
 private:
     std::unique_ptr<GameFixture> game;
@@ -193,7 +238,8 @@ void BoardAccessibilityTest::slotsOutOfUseHaveNoName_data()
         QTest::addRow("%d operands", operands) << operands;
 }
 
-// A round with fewer slots follows one that named them all.
+// A round with fewer slots follows one that named them all; the slots it
+// does not use are gone from the tree.
 void BoardAccessibilityTest::slotsOutOfUseHaveNoName()
 {
     QFETCH(int, operands);
@@ -201,11 +247,10 @@ void BoardAccessibilityTest::slotsOutOfUseHaveNoName()
     TestRound(*game->form, std::uint8_t(operands));
     const auto boxes = game->form->Slots();
     for (std::size_t number = 1; number <= boxes.size(); ++number) {
-        const QString name = NameInTree(*game->form, boxes[number - 1]);
         if (number < std::size_t(operands))
-            QCOMPARE(name, QStringLiteral("Pole %1: puste").arg(number));
+            QCOMPARE(NameInTree(*game->form, boxes[number - 1]), QStringLiteral("Pole %1: puste").arg(number));
         else
-            QCOMPARE(name, QString());
+            QVERIFY(!InTree(*game->form, boxes[number - 1]));
     }
 }
 
@@ -237,19 +282,21 @@ void BoardAccessibilityTest::solvingIsAnnounced_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("testMode");
-    QTest::addColumn<QString>("announcement");
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<int>("seconds");
 
-    QTest::newRow("typed") << "keys" << false << "Rozwiązane! Poziom 2";
-    QTest::newRow("dropped") << "drop" << false << "Rozwiązane! Poziom 2";
-    QTest::newRow("seen at a tick") << "tick" << false << "Rozwiązane! Poziom 2";
-    QTest::newRow("test") << "keys" << true << "Rozwiązane! Test";
+    QTest::newRow("typed") << "keys" << false << "Rozwiązane! Poziom 2" << 60;
+    QTest::newRow("dropped") << "drop" << false << "Rozwiązane! Poziom 2" << 60;
+    QTest::newRow("seen at a tick") << "tick" << false << "Rozwiązane! Poziom 2" << 60;
+    QTest::newRow("test") << "keys" << true << "Rozwiązane! Test" << 0;
 }
 
 void BoardAccessibilityTest::solvingIsAnnounced()
 {
     QFETCH(QString, how);
     QFETCH(bool, testMode);
-    QFETCH(QString, announcement);
+    QFETCH(QString, opening);
+    QFETCH(int, seconds);
 
     if (testMode)
         TestRound(*game->form, 2);
@@ -265,21 +312,164 @@ void BoardAccessibilityTest::solvingIsAnnounced()
         game->Tick();
     }
 
+    const QString announcement = RoundWith(opening, seconds);
     QCOMPARE(announced.size(), 1);
     QCOMPARE(announced.first().first().toString(), announcement);
     QAccessibleInterface* status = InTree(*game->form, game->form->Komunikat);
     QVERIFY(status);
-    QCOMPARE(status->role(), QAccessible::AlertMessage);
+    QCOMPARE(status->role(), QAccessible::Notification);
     QCOMPARE(status->text(QAccessible::Name), announcement);
+    QVERIFY(game->form->Komunikat->isVisible());
 }
 
-void BoardAccessibilityTest::anUnsolvedPlacementIsNotAnnounced()
+// Orca reads no name change that Qt 6.4 sends: what a key did is announced,
+// in the slot it left as in the one it stays in.
+void BoardAccessibilityTest::keysAnnounceWhatTheSlotNowHolds_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("announcements");
+
+    using Texts = QStringList;
+    QTest::newRow("moving on") << Texts {"+"} << Texts {"Pole 1: plus"};
+    QTest::newRow("each key") << Texts {"-", ":"} << Texts {"Pole 1: minus", "Pole 2: dzielone przez"};
+    QTest::newRow("the last slot keeps the focus") << Texts {"End", "x", "*"}
+                                                   << Texts {"Pole 4: razy", "Pole 4: razy"};
+    QTest::newRow("Delete") << Texts {"+", "Left", "Delete"} << Texts {"Pole 1: plus", "Pole 1: puste"};
+    QTest::newRow("moves say nothing") << Texts {"Right", "Left", "End"} << Texts {};
+}
+
+void BoardAccessibilityTest::keysAnnounceWhatTheSlotNowHolds()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, announcements);
+
+    QSignalSpy announced(game->form->Komunikat, &Announcer::Announced);
+    for (const QString& key : keys)
+        Press(KeyNamed(key));
+
+    QStringList heard;
+    for (const QList<QVariant>& signal : announced)
+        heard << signal.first().toString();
+    QCOMPARE(heard, announcements);
+}
+
+// The mouse player sees the board; the announcer speaks for the keyboard.
+void BoardAccessibilityTest::mouseDropsAreNotAnnounced()
 {
     QSignalSpy announced(game->form->Komunikat, &Announcer::Announced);
-    Press(Qt::Key_Plus);
     DragTo(*game->form->Image1, *game->form->Image7);
-    Press(Qt::Key_Delete);
+    DragTo(*game->form->Image7, *game->form->Image5);
     QCOMPARE(announced.size(), 0);
+}
+
+void BoardAccessibilityTest::questionKeysAnnounceTheAnswer_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("answer");  // "equation" stands for the board's own
+
+    QTest::newRow("=") << "=" << "equation";
+    QTest::newRow("c") << "c" << "Czas: 37";
+    QTest::newRow("p") << "p" << "Punkty: 0";
+}
+
+void BoardAccessibilityTest::questionKeysAnnounceTheAnswer()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, answer);
+
+    game->form->Nowa1->trigger();
+    game->Tick(3);
+    QSignalSpy announced(game->form->Komunikat, &Announcer::Announced);
+    Press(KeyNamed(key));
+
+    QCOMPARE(announced.size(), 1);
+    const QString expected = answer == QStringLiteral("equation") ? EquationWith({QStringLiteral("?")}) : answer;
+    QCOMPARE(announced.first().first().toString(), expected);
+    QCOMPARE(PlayerOperators[1], OperatorCode::Empty);
+    QCOMPARE(game->sound->plays, 0);
+}
+
+void BoardAccessibilityTest::newGamesAreAnnounced_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<int>("seconds");
+
+    QTest::newRow("new game") << "Nowa1" << "Poziom 1" << 40;
+    QTest::newRow("new test") << "Nowytest1" << "Test" << 0;
+}
+
+void BoardAccessibilityTest::newGamesAreAnnounced()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, opening);
+    QFETCH(int, seconds);
+
+    QSignalSpy announced(game->form->Komunikat, &Announcer::Announced);
+    (command == QStringLiteral("Nowa1") ? game->form->Nowa1 : game->form->Nowytest1)->trigger();
+
+    QCOMPARE(announced.size(), 1);
+    QCOMPARE(announced.first().first().toString(), RoundWith(opening, seconds));
+}
+
+void BoardAccessibilityTest::treeHoldsOnlyWhatThePlayerSees_data()
+{
+    QTest::addColumn<int>("operands");
+    for (int operands = 2; operands <= MaxOperands; ++operands)
+        QTest::addRow("%d operands", operands) << operands;
+}
+
+// A round with fewer numbers follows one with five.
+void BoardAccessibilityTest::treeHoldsOnlyWhatThePlayerSees()
+{
+    QFETCH(int, operands);
+
+    TestRound(*game->form, std::uint8_t(operands));
+    Press(Qt::Key_C);
+    const QStringList faults = Unreadable(*game->form);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    const auto frames = game->form->SlotFrames();
+    for (QWidget* hidden : {static_cast<QWidget*>(game->form->Edit1), static_cast<QWidget*>(game->form->Bevel1),
+                            static_cast<QWidget*>(frames[0]), static_cast<QWidget*>(game->form->Label1)})
+        QVERIFY2(!InTree(*game->form, hidden), qPrintable(hidden->objectName()));
+    // Edit1's text changes with every tick: a reader must get none of it.
+    QVERIFY(!QAccessible::queryAccessibleInterface(game->form->Edit1)->textInterface());
+
+    QAccessibleInterface* equation = InTree(*game->form, game->form->Bevel8);
+    QVERIFY(equation);
+    QCOMPARE(equation->childCount(), 2 * operands);
+    int labels = 0;
+    for (int i = 0; i < equation->childCount(); ++i)
+        labels += equation->child(i)->role() == QAccessible::StaticText ? 1 : 0;
+    QCOMPARE(labels, operands + 1);
+}
+
+void BoardAccessibilityTest::rolesAreThoseAReaderSpeaks()
+{
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(game->form.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Kwintor"));
+
+    QAccessibleInterface* slot = InTree(*game->form, game->form->Image5);
+    QCOMPARE(slot->role(), QAccessible::Button);
+    QVERIFY(slot->state().focusable);
+    QCOMPARE(slot->parent()->object(), game->form->Bevel8);
+
+    QStringList tiles;
+    QAccessibleInterface* palette = InTree(*game->form, game->form->Bevel5);
+    for (int i = 0; i < palette->childCount(); ++i) {
+        QCOMPARE(palette->child(i)->role(), QAccessible::Graphic);
+        tiles << palette->child(i)->text(QAccessible::Name);
+    }
+    QCOMPARE(tiles, (QStringList {"plus", "minus", "razy", "podzielić"}));
+
+    for (QObject* shown : {static_cast<QObject*>(game->form->Bevel8), static_cast<QObject*>(game->form->Wynik)}) {
+        QAccessibleInterface* item = InTree(*game->form, shown);
+        QVERIFY(item->textInterface());
+        const int length = item->textInterface()->characterCount();
+        QCOMPARE(item->textInterface()->text(0, length), item->text(QAccessible::Name));
+        QCOMPARE(item->textInterface()->text(-3, length + 9), item->text(QAccessible::Name));
+    }
 }
 
 QTEST_MAIN(BoardAccessibilityTest)
