@@ -12,12 +12,13 @@
 #include "start_level_dialog.h"
 #include "test_difficulty_dialog.h"
 #include "tile_pictures.h"
+#include "window_display.h"
 
 namespace kwintor {
 
 void SetUpApplication(QApplication& application)
 {
-    application.setApplicationDisplayName(QStringLiteral("Kwintor-matematyczny test"));
+    SetApplicationTitle(QStringLiteral("Kwintor-matematyczny test"));
     application.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     application.setPalette(desktop::ClassicPalette());
     application.setFont(desktop::SansSerifFont(11));
@@ -26,22 +27,26 @@ void SetUpApplication(QApplication& application)
 }
 
 // The main window's creation starts the first game, before the others exist.
+// The others are its children, so that the desktop keeps them above it; the
+// members go in reverse order, children before their parent.
 KwintorWindows::KwintorWindows()
 {
     main_ = std::make_unique<TForm1>();
     Form1 = main_.get();
-    testDifficulty_ = std::make_unique<TForm2>();
+    SetMainWindow(Form1);
+    testDifficulty_ = std::make_unique<TForm2>(Form1);
     Form2 = testDifficulty_.get();
-    startLevel_ = std::make_unique<TForm3>();
+    startLevel_ = std::make_unique<TForm3>(Form1);
     Form3 = startLevel_.get();
-    about_ = std::make_unique<TForm4>();
+    about_ = std::make_unique<TForm4>(Form1);
     Form4 = about_.get();
-    bestScores_ = std::make_unique<Tnaj2>();
+    bestScores_ = std::make_unique<Tnaj2>(Form1);
     naj2 = bestScores_.get();
 }
 
 KwintorWindows::~KwintorWindows()
 {
+    SetMainWindow(nullptr);
     Form1 = nullptr;
     Form2 = nullptr;
     Form3 = nullptr;

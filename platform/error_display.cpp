@@ -1,12 +1,13 @@
 #include "error_display.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 
 #include <array>
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
+
+#include "window_display.h"
 
 namespace kwintor {
 
@@ -48,8 +49,8 @@ DescriptorReserve reserve;
 void ShowErrorDisplay(const QString& message)
 {
     reserve.Release();
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message + u'.',
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message + u'.', QMessageBox::Ok);
+    GiveToOwner(box);
     box.setObjectName(QStringLiteral("kwintorErrorDisplay"));
     box.setTextFormat(Qt::PlainText);
     box.exec();

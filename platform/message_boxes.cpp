@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "text_width.h"
+#include "window_display.h"
 
 namespace kwintor {
 
@@ -43,7 +45,8 @@ protected:
 MessageDialog::MessageDialog(const QString& text)
 {
     setObjectName(QStringLiteral("kwintorMessageBox"));
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+    GiveToOwner(*this);
+    setWindowTitle(ApplicationTitle());
     auto* buttons = new QDialogButtonBox;
     buttons->setCenterButtons(true);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -105,14 +108,17 @@ int ShowMessageBox(const QString& text)
 QString InputBox(const QString& caption, const QString& prompt, const QString& initialText,
                  const QValidator* validator)
 {
-    // Without a parent, Qt puts the box in the middle of the screen.
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("kwintorInputBox"));
+    GiveToOwner(dialog);
     dialog.setWindowTitle(caption);
     QLineEdit* edit = AddInputLine(dialog, prompt, initialText);
     edit->setValidator(validator);
     if (const auto* explaining = qobject_cast<const ExplainingValidator*>(validator))
         ShowExplanationsUnder(*edit, *explaining);
+    // In the middle of the screen, not of the window it belongs to.
+    dialog.adjustSize();
+    dialog.move(dialog.screen()->availableGeometry().center() - dialog.rect().center());
     return dialog.exec() == QDialog::Accepted ? edit->text() : initialText;
 }
 

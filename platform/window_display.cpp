@@ -1,5 +1,6 @@
 #include "window_display.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
@@ -10,6 +11,18 @@
 namespace kwintor {
 
 namespace {
+
+QString& Title()
+{
+    static QString title;
+    return title;
+}
+
+QPointer<QWidget>& Main()
+{
+    static QPointer<QWidget> window;
+    return window;
+}
 
 // Ends `loop` once the window is hidden for good: minimising it sends a
 // hide event too, but leaves it visible.
@@ -53,9 +66,29 @@ void ShowModal(QWidget& window)
 
 void ShowModeless(QWidget& window)
 {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
     window.raise();
     window.activateWindow();
+}
+
+void SetApplicationTitle(const QString& title) { Title() = title; }
+
+QString ApplicationTitle() { return Title(); }
+
+void SetMainWindow(QWidget* window) { Main() = window; }
+
+QWidget* DialogOwner()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return Main();
+}
+
+void GiveToOwner(QWidget& box)
+{
+    box.setParent(DialogOwner(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 }  // namespace kwintor

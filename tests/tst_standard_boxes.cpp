@@ -11,6 +11,7 @@
 #include "error_display.h"
 #include "message_boxes.h"
 #include "modal_answer.h"
+#include "window_display.h"
 
 using namespace kwintor;
 
@@ -69,6 +70,17 @@ bool Give(QWidget& box, Answer answer)
 
 enum class Fault { GameError, StandardError, Other };
 
+enum class Box { Message, Input, Error };
+
+void Show(Box box)
+{
+    switch (box) {
+    case Box::Message: ShowMessageBox(QStringLiteral("Koniec gry  !!!")); break;
+    case Box::Input: InputBox(QStringLiteral("Ustanowiłeś rekord !!!"), QStringLiteral("Podaj swoje imie "), {}); break;
+    case Box::Error: ShowErrorDisplay(QStringLiteral("Błąd")); break;
+    }
+}
+
 void Throw(Fault fault)
 {
     switch (fault) {
@@ -82,6 +94,7 @@ void Throw(Fault fault)
 
 Q_DECLARE_METATYPE(Answer)
 Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(Box)
 
 class StandardBoxesTest : public QObject {
     Q_OBJECT
@@ -97,9 +110,11 @@ private slots:
     void inputBoxIsCentredOnTheScreen();
     void errorDisplay_data();
     void errorDisplay();
+    void boxesBelongToTheirWindow_data();
+    void boxesBelongToTheirWindow();
 };
 
-void StandardBoxesTest::initTestCase() { QGuiApplication::setApplicationDisplayName(applicationTitle); }
+void StandardBoxesTest::initTestCase() { SetApplicationTitle(applicationTitle); }
 
 void StandardBoxesTest::messageBoxResults_data()
 {
@@ -255,6 +270,64 @@ void StandardBoxesTest::errorDisplay()
     QCOMPARE(caption, applicationTitle);
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(buttons, qsizetype(1));
+}
+
+void StandardBoxesTest::boxesBelongToTheirWindow_data()
+{
+    QTest::addColumn<Box>("box");
+    QTest::addColumn<bool>("insideADialog");
+
+    QTest::newRow("message box over the board") << Box::Message << false;
+    QTest::newRow("message box over a dialog") << Box::Message << true;
+    QTest::newRow("input box over the board") << Box::Input << false;
+    QTest::newRow("input box over a dialog") << Box::Input << true;
+    QTest::newRow("error display over the board") << Box::Error << false;
+    QTest::newRow("error display over a dialog") << Box::Error << true;
+}
+
+// A box with no window of its own to stay above is lost behind the board
+// on some desktops, and one that can be minimised by itself leaves the
+// game waiting for something the player cannot see.
+void StandardBoxesTest::boxesBelongToTheirWindow()
+{
+    QFETCH(Box, box);
+    QFETCH(bool, insideADialog);
+
+    QWidget board;
+    board.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    SetMainWindow(&board);
+    QWidget dialog(&board, Qt::Dialog);
+
+    QWidget* owner = nullptr;
+    Qt::WindowFlags flags;
+    int width = 0;
+    const auto showAndAnswer = [&] {
+        const ModalAnswer reply([&](QWidget& modal) {
+            owner = modal.parentWidget();
+            flags = modal.windowFlags();
+            width = modal.width();
+            modal.close();
+        });
+        Show(box);
+    };
+    if (insideADialog) {
+        const ModalAnswer reply([&](QWidget& modal) {
+            showAndAnswer();
+            modal.close();
+        });
+        ShowModal(dialog);
+    } else {
+        showAndAnswer();
+    }
+    SetMainWindow(nullptr);
+
+    QCOMPARE(owner, insideADialog ? &dialog : &board);
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    if (box == Box::Message)
+        QVERIFY(width > QFontMetrics(QGuiApplication::font()).horizontalAdvance(applicationTitle));
 }
 
 QTEST_MAIN(StandardBoxesTest)

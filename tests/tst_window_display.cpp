@@ -20,6 +20,8 @@ private slots:
     void otherWindowsTakeNoInputMeanwhile();
     void visibleWindowIsRefused();
     void showModelessDoesNotWait();
+    void showModelessRestoresAMinimisedWindow_data();
+    void showModelessRestoresAMinimisedWindow();
 };
 
 void WindowDisplayTest::showModalWaitsUntilTheWindowIsHidden_data()
@@ -150,6 +152,31 @@ void WindowDisplayTest::showModelessDoesNotWait()
     other.activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), &other);
     ShowModeless(window);
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+}
+
+void WindowDisplayTest::showModelessRestoresAMinimisedWindow_data()
+{
+    QTest::addColumn<Qt::WindowStates>("before");
+    QTest::addColumn<Qt::WindowStates>("after");
+
+    QTest::newRow("minimised") << Qt::WindowStates(Qt::WindowMinimized) << Qt::WindowStates();
+    QTest::newRow("minimised from maximised")
+        << Qt::WindowStates(Qt::WindowMinimized | Qt::WindowMaximized) << Qt::WindowStates(Qt::WindowMaximized);
+    QTest::newRow("maximised") << Qt::WindowStates(Qt::WindowMaximized) << Qt::WindowStates(Qt::WindowMaximized);
+}
+
+void WindowDisplayTest::showModelessRestoresAMinimisedWindow()
+{
+    QFETCH(Qt::WindowStates, before);
+    QFETCH(Qt::WindowStates, after);
+
+    QWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.setWindowState(before);
+    ShowModeless(window);
+    QCOMPARE(window.windowState() & ~Qt::WindowActive, after);
     QTRY_COMPARE(QApplication::activeWindow(), &window);
 }
 
