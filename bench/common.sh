@@ -8,7 +8,7 @@ bench_build=$(realpath -m "${KWINTOR_BENCH_BUILD:-$root/build/bench}")
 # The build's chatter goes to stderr, leaving stdout to the figures.
 build_bench_targets() {
     {
-        "$root/scripts/install-deps.sh"
+        "$root/scripts/install-deps.sh" play test bench
         cmake -S "$root" -B "$bench_build" -DCMAKE_BUILD_TYPE=Release -DKWINTOR_BUILD_BENCHMARKS=ON \
             -DBUILD_TESTING=OFF >/dev/null
         cmake --build "$bench_build" --parallel "$(nproc)" --target "$@"

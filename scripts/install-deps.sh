@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
-# Installs the packages of debian-packages.txt that this machine is missing.
+# Installs the Debian packages of the named lists in scripts/packages/ that
+# this machine is missing: play (building and playing), test, fuzz, bench,
+# package, icons. Usage: scripts/install-deps.sh LIST...
 # Runs apt-get directly as root, through sudo otherwise; never asks questions.
 # Without either it prints the line to run as root and stops.
 set -euo pipefail
+lists="$(dirname "${BASH_SOURCE[0]}")/packages"
 
-list="$(dirname "${BASH_SOURCE[0]}")/debian-packages.txt"
 missing=()
-while read -r package; do
-    [[ -z "$package" || "$package" == \#* ]] && continue
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$package")
-done < "$list"
+for name in "$@"; do
+    [[ -f "$lists/$name.txt" ]] || { echo "install-deps.sh: no package list '$name' in $lists" >&2; exit 2; }
+    while read -r package; do
+        [[ -z "$package" || "$package" == \#* ]] && continue
+        status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+        [[ "$status" == "install ok installed" ]] || missing+=("$package")
+    done <"$lists/$name.txt"
+done
 
 (( ${#missing[@]} == 0 )) && exit 0
 

@@ -3,7 +3,9 @@
 # (librsvg2-bin). The PNGs are kept in the repository, so building and
 # packaging need no SVG renderer.
 set -euo pipefail
-icons="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/packaging/icons/hicolor"
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+icons="$root/packaging/icons/hicolor"
+"$root/scripts/install-deps.sh" icons
 for size in 16 32 48 64 128 256; do
     mkdir -p "$icons/${size}x$size/apps"
     rsvg-convert --width "$size" --height "$size" --output "$icons/${size}x$size/apps/kwintor.png" \

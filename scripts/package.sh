@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build/pkg"
 
-"$root/scripts/install-deps.sh" >&2
+"$root/scripts/install-deps.sh" play package >&2
 # Debian's hardening: fortified functions, stack protector, PIE, full RELRO.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"

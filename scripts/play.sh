@@ -4,7 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build/play"
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" play
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 "$root/scripts/seed-run-dir.sh" "$build/run"

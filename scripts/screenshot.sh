@@ -10,7 +10,7 @@ wait_seconds=${2:-3}
 keys=("${@:3}")
 build="$root/build/play"
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" play test
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" >/dev/null
 

@@ -6,7 +6,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build/sanitized"
 flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" play test
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKWINTOR_WARNINGS_AS_ERRORS=ON \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
