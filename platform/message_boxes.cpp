@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "desktop_metrics.h"
 #include "text_width.h"
 #include "window_display.h"
 
@@ -18,7 +19,8 @@ namespace kwintor {
 namespace {
 
 constexpr int MaxInputLength = 255;
-constexpr int CaptionButtonsWidth = 80;
+// Room for the icon and three buttons that window managers put beside a caption.
+constexpr int CaptionButtonsWidth = 120;
 
 QLabel* PlainLabel(const QString& text)
 {
@@ -55,8 +57,9 @@ MessageDialog::MessageDialog(const QString& text)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     QLabel* label = PlainLabel(text);
     // Wide enough for its caption beside the caption buttons, so that the
-    // application title stays readable above a short text.
-    label->setMinimumWidth(TextWidth(QGuiApplication::font(), windowTitle()) + CaptionButtonsWidth);
+    // application title stays readable above a short text. Captions are
+    // drawn bold.
+    label->setMinimumWidth(TextWidth(desktop::CaptionFont(), windowTitle()) + CaptionButtonsWidth);
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
     layout->addWidget(buttons);

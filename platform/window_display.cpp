@@ -45,6 +45,27 @@ private:
     QEventLoop& loop_;
 };
 
+// Some window managers minimise a box when asked whatever its hints say,
+// and with it the window it belongs to: the game would wait for a box that
+// nothing on the screen brings back. It comes straight back instead.
+class RestoreWhenMinimised : public QObject {
+public:
+    explicit RestoreWhenMinimised(QWidget& box)
+        : QObject(&box)
+    {
+        box.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::WindowStateChange && box->isMinimized())
+            QMetaObject::invokeMethod(box, [box] { box->setWindowState(box->windowState() & ~Qt::WindowMinimized); },
+                                      Qt::QueuedConnection);
+        return false;
+    }
+};
+
 }  // namespace
 
 void ShowModal(QWidget& window)
@@ -89,6 +110,7 @@ void GiveToOwner(QWidget& box)
 {
     box.setParent(DialogOwner(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    new RestoreWhenMinimised(box);
 }
 
 }  // namespace kwintor

@@ -22,6 +22,7 @@ private slots:
     void showModelessDoesNotWait();
     void showModelessRestoresAMinimisedWindow_data();
     void showModelessRestoresAMinimisedWindow();
+    void aBoxComesBackWhenMinimised();
 };
 
 void WindowDisplayTest::showModalWaitsUntilTheWindowIsHidden_data()
@@ -178,6 +179,23 @@ void WindowDisplayTest::showModelessRestoresAMinimisedWindow()
     ShowModeless(window);
     QCOMPARE(window.windowState() & ~Qt::WindowActive, after);
     QTRY_COMPARE(QApplication::activeWindow(), &window);
+}
+
+// Some window managers minimise a box whatever it asks, and the board with
+// it; the game would then wait for a box nobody can see.
+void WindowDisplayTest::aBoxComesBackWhenMinimised()
+{
+    QWidget board;
+    SetMainWindow(&board);
+    QWidget box;
+    GiveToOwner(box);
+    SetMainWindow(nullptr);
+    QCOMPARE(box.parentWidget(), &board);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.setWindowState(Qt::WindowMinimized);
+    QTRY_VERIFY(!box.isMinimized());
+    QVERIFY(box.isVisible());
 }
 
 QTEST_MAIN(WindowDisplayTest)

@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# The game's windows under openbox on a virtual X display: every title the
+# window manager shows is the window's own caption; the game-over box and
+# the option and best-scores dialogs are transient for the board, offer no
+# minimising and stay above the board when it is clicked; the box is wide
+# enough for its caption; "Pomoc" brings back a minimised about window.
+# Run: KWINTOR_BINARY=build/windows/game/kwintor bash tests/desktop/windows_x11.sh
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/common.sh"
+
+# Where the maximised board's menu and button lie, in screen pixels.
+menu_gra=(20 30)
+menu_opcje=(56 30)
+menu_pomoc=(100 30)
+give_up=(556 284)
+empty_board=(700 500)
+application_title='Kwintor-matematyczny test'
+
+failures=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "PASS: $what"
+    else
+        echo "FAIL: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+click_at() { xdotool mousemove "$1" "$2" click 1; }
+
+# The game's window whose _NET_WM_NAME is NAME exactly, once it shows.
+window_named() {
+    local tries window
+    for (( tries = 0; tries < 100; ++tries )); do
+        for window in $(xdotool search --onlyvisible --pid "$game_pid" --name . 2>/dev/null); do
+            title_is "$window" "$1" && echo "$window" && return 0
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# What xprop says of one property, without the name before it.
+property() { xprop -id "$1" "$2" | sed 's/^[^=]*= //'; }
+
+title_is() { [[ $(property "$1" _NET_WM_NAME) == "\"$2\"" ]]; }
+
+transient_for() { [[ $(property "$1" WM_TRANSIENT_FOR) == *"window id # $(printf '0x%x' "$2")" ]]; }
+
+# What the game asks of the window manager: no minimise function or button.
+no_minimise_hint() {
+    local hints
+    read -r -a hints <<<"$(property "$1" _MOTIF_WM_HINTS | tr -d ,)"
+    (( (hints[0] & 1) && !(hints[1] & 8) ))
+}
+
+on_top() {
+    local stacking
+    stacking=$(xprop -root _NET_CLIENT_LIST_STACKING)
+    [[ ${stacking##*, } == "$(printf '0x%x' "$1")" ]]
+}
+
+hidden() { property "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
+
+not_hidden() { ! hidden "$1"; }
+
+gone() { ! xdotool search --onlyvisible --pid "$game_pid" --name . | grep -qx "$1"; }
+
+use_private_session
+start_xvfb
+start_openbox
+start_game
+board=$(game_window)
+xdotool windowactivate --sync "$board"
+check "the board's title is its caption" title_is "$board" Kwintor
+
+click_at "${give_up[@]}"
+box=$(window_named "$application_title") || fail "no game-over box after giving up"
+check "the game-over box is titled with the application title" title_is "$box" "$application_title"
+check "the game-over box is transient for the board" transient_for "$box" "$board"
+check "the game-over box asks for no minimising" no_minimise_hint "$box"
+# openbox minimises a box whatever it asks, and the board with it.
+xdotool windowminimize "$box"
+sleep 1
+check "the game-over box minimised comes back" wait_until not_hidden "$box"
+check "the board minimised with it comes back" wait_until not_hidden "$board"
+# openbox cuts "Kwintor-matematyczny test" beside its three buttons below this.
+width=$(xdotool getwindowgeometry "$box" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+check "the game-over box is wide enough for its caption (${width} px)" test "$width" -ge 270
+click_at "${empty_board[@]}"
+sleep 0.5
+check "the game-over box stays above the board clicked" on_top "$box"
+import -window root "$scratch/game-over.png"
+xdotool windowactivate --sync "$box" key Escape
+wait_until gone "$box" || fail "the game-over box did not close"
+
+# Opcje, then "Poziom startowy gry", the second item.
+click_at "${menu_opcje[@]}"
+xdotool key Down Down Return
+dialog=$(window_named 'Opcje ') || fail "no start-level dialog"
+check "the start-level dialog's title is its caption" title_is "$dialog" 'Opcje '
+check "the start-level dialog is transient for the board" transient_for "$dialog" "$board"
+click_at "${empty_board[@]}"
+sleep 0.5
+check "the start-level dialog stays above the board clicked" on_top "$dialog"
+# "Anuluj", in window pixels: frame, caption, then its place in the group.
+xdotool mousemove --window "$dialog" 178 107 click 1
+wait_until gone "$dialog" || fail "the start-level dialog did not close"
+
+# Gra, then "Najlepsze wyniki z gier", the second item.
+click_at "${menu_gra[@]}"
+xdotool key Down Down Return
+scores=$(window_named 'Lista najlepszych :') || fail "no best-scores dialog"
+check "the best-scores dialog's title is its caption" title_is "$scores" 'Lista najlepszych :'
+check "the best-scores dialog is transient for the board" transient_for "$scores" "$board"
+xdotool windowactivate --sync "$scores" key Escape
+wait_until gone "$scores" || fail "the best-scores dialog did not close"
+
+click_at "${menu_pomoc[@]}"
+about=$(window_named 'O programie') || fail "no about window"
+check "the about window's title is its caption" title_is "$about" 'O programie'
+xdotool windowminimize --sync "$about"
+check "the about window minimises by itself" hidden "$about"
+xdotool windowactivate --sync "$board"
+click_at "${menu_pomoc[@]}"
+check "Pomoc brings the minimised about window back" wait_until not_hidden "$about"
+
+(( failures == 0 )) || fail "$failures checks failed"
+echo "PASS: windows on X11"
