@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by the bench scripts: where the project and the Release build of
 # the benchmarks are (KWINTOR_BENCH_BUILD moves the build), and how to build

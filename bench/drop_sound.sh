@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times a drop on the board to its sound at the default sink, on a PulseAudio
 # and then on a PipeWire of its own, each with two null sinks of which the
 # second is the default, as the sound-server test starts them:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kwintor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // From a drop on the board to its sound at the default sink, on whichever
 // sound server this process finds; bench/drop_sound.sh runs it on a
 // PulseAudio and on a PipeWire of its own, in a folder holding the game's

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Every benchmark figure of the project as one Markdown table of medians and
 ratios, from what bench/figures.sh gathered in one directory: the Google
 Benchmark JSON of the engine (engine.json) and of the board (board.json),

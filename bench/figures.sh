@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every benchmark in Release, runs them all and prints their figures
 # as one Markdown table of medians and ratios on stdout, with the machine it
 # ran on; builds and the benchmarks' own output go to stderr.

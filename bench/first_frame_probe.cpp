@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kwintor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked into a Qt Widgets program, reports the moment its first maximised
 // window is on the screen, then ends the program. bench/startup.py reads the
 // line and times it against the moment it started the process.

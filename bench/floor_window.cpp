@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kwintor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The toolkit's floor for the start-up benchmark: the least a Qt Widgets
 // program does to put a maximised window on the screen.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kwintor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Resident memory of a long evening of play: the board's own handlers,
 // headless, games one round longer each, as the soak test plays them.
 #include <QApplication>

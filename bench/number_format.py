@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """How the bench scripts write numbers: thousands grouped by spaces, as the
 README does, three significant digits, durations in the unit that keeps
 them readable."""

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Google Benchmark programs in Release and runs them, the engine's
 # and then the board's, with their own output; arguments go to both, for
 # example --benchmark_filter=GenerateRound. bench/figures.sh gives the table.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Times two programs built with bench/first_frame_probe.cpp from the moment
 they are started to their first maximised frame, and reads their resident
 memory then: the game and the toolkit's floor, run in turn so that whatever

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the game from process start to its first maximised frame against a
 # one-label Qt program, on a virtual display of its own with a window
 # manager, so that maximising is real. Arguments go to bench/startup.py, for

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kwintor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How a window with a frame of its own answers the desktop and the mouse.
 #include "gform.h"
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in the build folder makes kwintor_<version>-1_<arch>.deb.
 set(CPACK_PACKAGE_NAME kwintor)
 set(CPACK_PACKAGE_CONTACT "Kwintor maintainers <maintainers@users.noreply.c-seed-49fd88e6.example>")

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the Debian package's machine-readable copyright file from the
 # licensing data the repository keeps for REUSE: the header and stanzas of
 # .reuse/dep5, a first stanza for every file with its SPDX header, and the

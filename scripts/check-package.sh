@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it with lintian, installs it on this
 # machine without the packages it only recommends (apt-get as root, through
 # sudo otherwise), checks its desktop entry and AppStream data, then starts

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for SECONDS
 # (default 60) from the corpora kept in tests/fuzz/corpus; a crash, hang,
 # leak or sanitizer report fails it. Usage: scripts/fuzz.sh [SECONDS]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages of the named lists in scripts/packages/ that
 # this machine is missing: play (building and playing), test, fuzz, bench,
 # package, icons. Usage: scripts/install-deps.sh LIST...

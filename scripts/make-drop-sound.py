@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises data/1.wav, the soft "plop" a tile makes as it lands.
 
 A sine that glides down an octave while it dies away, with a short fade-in

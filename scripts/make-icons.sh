@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws the application icon's PNG sizes from its SVG with rsvg-convert
 # (librsvg2-bin). The PNGs are kept in the repository, so building and
 # packaging need no SVG renderer.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Kwintor in Release and makes its Debian package with CPack in
 # build/pkg/deb. The build's output goes to stderr; stdout gets only the
 # package's path. Usage: scripts/package.sh

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game, starts it on a virtual display with a window manager and
 # saves a picture of the screen: scripts/screenshot.sh [out.png] [seconds]
 # [keys…]; the keys (xdotool's names) are typed first, for example

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the whole test suite with AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer and runs it headless; any report fails it.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kwintor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loads the score file in the working directory, puts "Nowy" with 99 points
 // at the top and saves it: a player's save, run by tst_score_table under
 // another user's identity. Prints the error message, if any, and fails then.

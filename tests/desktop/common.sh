@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the desktop tests: each starts the real components a player's
 # desktop brings (display, window manager, buses, servers), drives the real
 # game against them and stops all of it by process id when it exits.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Cuts a sink monitor's recording (raw 16-bit mono, 48 kHz, as parec
 --raw writes it) into sounds at its silences and checks them.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The error display when the game has run out of file descriptors: on its
 # own Xvfb, whose shared memory reaches a new window through a descriptor,
 # the game's limit is lowered to the descriptors it holds, and "Najlepsze

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game under the Orca screen reader: its own display, session bus,
 # accessibility bus and registry, speech-dispatcher with its dummy output,
 # and Orca writing what it speaks to its debug log. Checks the board's

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What a screen reader finds in the running game, asked over AT-SPI.
 
     screen_reader_client.py check      the board's tree: names, roles, states, nothing hidden

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The drop sound on real sound servers: a PulseAudio, then a PipeWire with
 # pipewire-pulse and WirePlumber, each with two null sinks of which the
 # second is the default. Drops made on the board by keyboard and by mouse

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced after common.sh by what plays the game's sound on a real server:
 # a PulseAudio, or a PipeWire with pipewire-pulse and WirePlumber, each with

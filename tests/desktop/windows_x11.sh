@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's windows under openbox on a virtual X display: every title the
 # window manager shows is the window's own caption; the game-over box and
 # the option and best-scores dialogs are transient for the board, offer no

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kwintor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes, up to 64 KiB, as an expression: no crash, no undefined
 // behaviour, and the same answer twice. An input that starts with byte 255
 // and a code evaluates with that code already set, as a caller that forgot

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kwintor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a score file: no crash, an error only as ScoreFileError, and
 // whatever was read writes back as a file that reads the same. The same
 // bytes also describe a table of storable names and any scores, which must
