@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Kwintor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package and checks it with lintian, installs it on this
+# Builds the Debian package and checks it and the sources' licensing
+# (lintian, reuse), installs it on this
 # machine without the packages it only recommends (apt-get as root, through
 # sudo otherwise), checks its desktop entry and AppStream data, then starts
 # the installed game from its menu entry on a virtual display, as a player
@@ -32,6 +33,8 @@ wait_until() {
 game_gone() { ! kill -0 "$game" 2>/dev/null; }
 
 deb=$("$root/scripts/package.sh")
+# Every file says its licence, which the package's copyright file is made from.
+(cd "$root" && reuse lint)
 # What lintian is told to pass over is explained in packaging/lintian-overrides.
 lintian --pedantic --fail-on error,warning "$deb"
 as_root=()
