@@ -2,12 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Kwintor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it and the sources' licensing
-# (lintian, reuse), installs it on this
-# machine without the packages it only recommends (apt-get as root, through
-# sudo otherwise), checks its desktop entry and AppStream data, then starts
-# the installed game from its menu entry on a virtual display, as a player
-# with an empty home would: its main window must show, in a working folder
-# seeded with the defaults. Any error or warning fails it.
+# (lintian, reuse), installs it on this machine without the packages it only
+# recommends (apt-get as root, through sudo otherwise), checks its desktop
+# entry and AppStream data, then starts the installed game from its menu
+# entry on a virtual display, as a player with an empty home would: its main
+# window must show, in a working folder seeded with the defaults. Any error
+# or warning fails it.
 # Usage: scripts/check-package.sh
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
