@@ -19,6 +19,23 @@ fail() {
     exit 1
 }
 
+# Runs one check of many and says how it went; the test goes on either way.
+failures=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "PASS: $what"
+    else
+        echo "FAIL: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+fail_if_any_check_failed() {
+    (( failures == 0 )) || fail "$failures check(s) failed"
+}
+
 # Stops what the test started, newest first, then removes its scratch folder.
 stop_everything() {
     local index

@@ -23,18 +23,6 @@ drop_spacing=0.5
 first_slot=(92 128)
 declare -A palette_tile=([plus]="44 272" [minus]="100 272" [times]="156 272" [divided]="212 272")
 
-failures=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "PASS: $what"
-    else
-        echo "FAIL: $what"
-        failures=$((failures + 1))
-    fi
-}
-
 # paplay's playing of FILE, three times, recorded at the default sink into
 # the reference a drop's sound is held to. It comes first on a new server:
 # PulseAudio hands a recorder of a new sink's monitor nothing until some
@@ -171,5 +159,5 @@ for server in pulseaudio:PulseAudio pipewire:PipeWire; do
     play_before_server_starts "${server%%:*}" "${server#*:}"
 done
 
-(( failures == 0 )) || fail "$failures check(s) failed"
+fail_if_any_check_failed
 echo "All sound-server checks passed"

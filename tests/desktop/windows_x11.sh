@@ -19,18 +19,6 @@ give_up=(556 284)
 empty_board=(700 500)
 application_title='Kwintor-matematyczny test'
 
-failures=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "PASS: $what"
-    else
-        echo "FAIL: $what"
-        failures=$((failures + 1))
-    fi
-}
-
 click_at() { xdotool mousemove "$1" "$2" click 1; }
 
 # The game's window whose _NET_WM_NAME is NAME exactly, once it shows.
@@ -130,5 +118,5 @@ xdotool windowactivate --sync "$board"
 click_at "${menu_pomoc[@]}"
 check "Pomoc brings the minimised about window back" wait_until not_hidden "$about"
 
-(( failures == 0 )) || fail "$failures checks failed"
+fail_if_any_check_failed
 echo "PASS: windows on X11"
