@@ -99,6 +99,8 @@ private slots:
     void impossibleRequestsAreRefused_data();
     void impossibleRequestsAreRefused();
     void sameSeedSameEquations();
+    void fixedSeedsGiveKnownEquations_data();
+    void fixedSeedsGiveKnownEquations();
     void termsPastTheCountAreKept();
 };
 
@@ -295,6 +297,43 @@ void EquationTest::sameSeedSameEquations()
         QVERIFY(GenerateEquation(5, AllOperators, 20));
         QCOMPARE(Formatted(5), first[draw]);
     }
+}
+
+// Pinned as drawn by libstdc++'s distributions: a change to the generator,
+// or to how it uses the random source, shows here as new equations.
+void EquationTest::fixedSeedsGiveKnownEquations_data()
+{
+    QTest::addColumn<std::uint32_t>("seed");
+    QTest::addColumn<std::uint8_t>("operandCount");
+    QTest::addColumn<OperatorMask>("mask");
+    QTest::addColumn<std::uint8_t>("largest");
+    QTest::addColumn<QStringList>("equations");  // three draws, each with its result
+
+    QTest::newRow("level 1") << 1u << std::uint8_t {2} << AllOperators << std::uint8_t {20}
+                             << QStringList {"20-19=1", "2+20=22", "4+8=12"};
+    QTest::newRow("level 2") << 2u << std::uint8_t {3} << OperatorMask {12} << std::uint8_t {5}
+                             << QStringList {"5/1*3=15", "1*1/1=1", "5*1/1=5"};
+    QTest::newRow("level 11") << 3u << std::uint8_t {4} << AllOperators << std::uint8_t {8}
+                              << QStringList {"0/7+1-5=-4", "3*0*0+2=2", "0+6-1+4=9"};
+    QTest::newRow("level 31") << 20261208u << std::uint8_t {5} << AllOperators << std::uint8_t {18}
+                              << QStringList {"3*9-18-5*17=-76", "17/17-6-15/3=-10", "4*2+17+8+15=48"};
+}
+
+void EquationTest::fixedSeedsGiveKnownEquations()
+{
+    QFETCH(std::uint32_t, seed);
+    QFETCH(std::uint8_t, operandCount);
+    QFETCH(OperatorMask, mask);
+    QFETCH(std::uint8_t, largest);
+    QFETCH(QStringList, equations);
+
+    SeedRandom(seed);
+    QStringList drawn;
+    for (qsizetype draw = 0; draw < equations.size(); ++draw) {
+        QVERIFY(GenerateEquation(operandCount, mask, largest));
+        drawn << Formatted(operandCount) + '=' + QString::number(EquationTarget(operandCount));
+    }
+    QCOMPARE(drawn, equations);
 }
 
 void EquationTest::termsPastTheCountAreKept()
