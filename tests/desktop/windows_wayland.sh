@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's windows on a headless weston, through Qt's Wayland plugin: the
 # board's toplevel carries its own caption, and the game-over box that the
 # clock brings after the first round's 40 seconds is a child toplevel of the
