@@ -128,7 +128,9 @@ struct CanberraOutput::Worker {
     {
         if (std::holds_alternative<AskRequest>(request))
             return Connect() ? OutputAnswer::Ready : OutputAnswer::Absent;
-        if (!Connect())
+        // The question just before has checked the connection; a server
+        // gone since shows in the play's own result.
+        if (!EnsureOpen())
             return std::nullopt;
         ca_context_cancel(context, DropSoundId);
         const int result = ca_context_play(context, DropSoundId, CA_PROP_MEDIA_FILENAME,
@@ -144,6 +146,11 @@ struct CanberraOutput::Worker {
     {
         if (context && !StillConnected(context))
             Close();
+        return EnsureOpen();
+    }
+
+    bool EnsureOpen()
+    {
         if (!context)
             context = OpenOutput();
         return context != nullptr;
