@@ -4,15 +4,14 @@
 # Sourced by the bench scripts: where the project and the Release build of
 # the benchmarks are (KWINTOR_BENCH_BUILD moves the build), and how to build
 # some of its targets.
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-bench_build=$(realpath -m "${KWINTOR_BENCH_BUILD:-$root/build/bench}")
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
+bench_build=$(realpath -m "${KWINTOR_BENCH_BUILD:-$(preset_dir bench)}")
 
 # The build's chatter goes to stderr, leaving stdout to the figures.
 build_bench_targets() {
     {
         "$root/scripts/install-deps.sh" play test bench
-        cmake -S "$root" -B "$bench_build" -DCMAKE_BUILD_TYPE=Release -DKWINTOR_BUILD_BENCHMARKS=ON \
-            -DBUILD_TESTING=OFF >/dev/null
+        (cd "$root" && cmake --preset bench -B "$bench_build" >/dev/null)
         cmake --build "$bench_build" --parallel "$(nproc)" --target "$@"
     } >&2
 }

@@ -9,8 +9,7 @@
 # window must show, in a working folder seeded with the defaults. Any error
 # or warning fails it.
 # Usage: scripts/check-package.sh
-set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 # The desktop tests' set-up: a scratch folder, a display of its own, a
 # private home, and every process stopped by its id at the end.
 source "$root/tests/desktop/common.sh"

@@ -4,8 +4,7 @@
 # Redraws the application icon's PNG sizes from its SVG with rsvg-convert
 # (librsvg2-bin). The PNGs are kept in the repository, so building and
 # packaging need no SVG renderer.
-set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 icons="$root/packaging/icons/hicolor"
 "$root/scripts/install-deps.sh" icons
 for size in 16 32 48 64 128 256; do

@@ -4,8 +4,7 @@
 # Builds Kwintor in Release and makes its Debian package with CPack in
 # build/pkg/deb. The build's output goes to stderr; stdout gets only the
 # package's path. Usage: scripts/package.sh
-set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 build="$root/build/pkg"
 
 "$root/scripts/install-deps.sh" play package >&2

@@ -1,14 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Kwintor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds Kwintor and starts it. The game keeps its files in build/play/run.
-set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$root/build/play"
+# Builds Kwintor and starts it. The game keeps its files in build/release/run.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+build=$(preset_dir release)
 
-"$root/scripts/install-deps.sh" play
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+build_preset release play
 "$root/scripts/seed-run-dir.sh" "$build/run"
 cd "$build/run"
 exec "$build/game/kwintor"

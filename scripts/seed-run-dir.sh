@@ -4,6 +4,5 @@
 # Gives the game a working directory holding its data files: the shipped
 # defaults, never over a file already there (the player's scores stay), by
 # the same rule as the installed launcher. Usage: scripts/seed-run-dir.sh DIR
-set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 exec "$root/packaging/copy-missing.sh" "$root/data" "$1"

@@ -8,7 +8,7 @@
 # loud as paplay's playing of the same file there) and not at all at the
 # other sink; a server that comes after the game is found at the next drop,
 # one that goes away is reported in the error box.
-# Run: KWINTOR_BINARY=build/test/game/kwintor bash tests/desktop/sound_servers.sh
+# Run: KWINTOR_BINARY=build/debug/game/kwintor bash tests/desktop/sound_servers.sh
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
