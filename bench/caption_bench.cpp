@@ -11,20 +11,23 @@
 namespace {
 
 // Composing a 1 920-pixel caption bar off-screen and copying it onto the
-// window's surface, as every frame repaint does.
+// window's surface, as every frame repaint does, on a screen of the device
+// pixel ratio given in hundredths.
 void BM_RenderCaptionBar(benchmark::State& state)
 {
+    const qreal ratio = static_cast<qreal>(state.range(0)) / 100;
     kwintor::TGradientForm window;
     window.setWindowTitle(QStringLiteral("Kwintor"));
     window.SetGradientStartColor(127);
     window.SetGradientStopColor(0xFF0000);
     window.resize(1920, 200);
-    QImage surface(window.size(), QImage::Format_RGB32);
+    QImage surface(window.size() * ratio, QImage::Format_RGB32);
+    surface.setDevicePixelRatio(ratio);
     for (auto _ : state) {
         QPainter painter(&surface);
         benchmark::DoNotOptimize(window.RenderCaptionBar(painter, true));
     }
 }
-BENCHMARK(BM_RenderCaptionBar)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(BM_RenderCaptionBar)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 }  // namespace

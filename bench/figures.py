@@ -95,7 +95,9 @@ def engine_rows(medians):
 def board_rows(medians):
     yield within_frame("Clock tick with its check and labels", medians["BM_ClockTick"])
     yield within_frame("Drop with its check, board repainted", medians["BM_DropAndRepaint"])
-    yield within_frame("Caption bar, 1 920 px, composed and copied", medians["BM_RenderCaptionBar"])
+    for percent in (100, 150, 200):
+        yield within_frame(f"Caption bar, 1 920 px, composed and copied, device pixel ratio {percent / 100:g}",
+                           medians[f"BM_RenderCaptionBar/{percent}"])
 
 
 def startup_rows(medians):

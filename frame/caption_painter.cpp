@@ -26,14 +26,22 @@ void FillBands(QPainter& painter, const QRect& bar, const GradientTable& table, 
     }
 }
 
+// The strip is stretched along one row of logical pixels first, so that on
+// a finer screen each logical column keeps its colour over all its device
+// pixels, as the bands do.
 void StretchStrip(QPainter& painter, const QRect& bar, const GradientTable& table, int count)
 {
     QImage strip(count, 1, QImage::Format_RGB32);
     for (int j = 0; j < count; ++j)
         strip.setPixel(j, 0, ToQColor(table[static_cast<std::size_t>(j)]).rgb());
+    QImage row(bar.width(), 1, QImage::Format_RGB32);
+    {
+        QPainter stretcher(&row);
+        stretcher.drawImage(row.rect(), strip);
+    }
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(bar, strip);
+    painter.drawImage(bar, row);
     painter.restore();
 }
 

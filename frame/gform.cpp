@@ -145,7 +145,11 @@ EdgeRect TGradientForm::RenderCaptionBar(QPainter& surface, bool active)
     const EdgeRect bar = CaptionBarRect();
     if (bar.Width() <= 0 || bar.Height() <= 0)
         return bar;
-    QImage image(bar.Width(), bar.Height(), QImage::Format_RGB32);
+    // Composed at the surface's own resolution in logical coordinates: text
+    // and icon get every device pixel, and the copy below is one to one.
+    const qreal ratio = surface.device()->devicePixelRatio();
+    QImage image(QSize(qRound(bar.Width() * ratio), qRound(bar.Height() * ratio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     {
         QPainter composer(&image);
         EdgeRect text {0, 0, bar.Width(), bar.Height()};

@@ -85,8 +85,9 @@ public:
 
     // In window coordinates: the caption bar, right and bottom exclusive.
     virtual EdgeRect CaptionBarRect() const;
-    // Composes the caption bar off-screen and copies it onto `surface`,
-    // which covers the whole window; returns where it went.
+    // Composes the caption bar off-screen at the device pixel ratio of
+    // `surface`, which covers the whole window, and copies it there; returns
+    // where it went.
     virtual EdgeRect RenderCaptionBar(QPainter& surface, bool active);
     virtual void DrawSystemMenuIcon(QPainter& surface, EdgeRect& textRect, bool active);
     virtual void FillCaptionSolid(QPainter& surface, const EdgeRect& rect, bool active);

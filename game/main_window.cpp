@@ -111,10 +111,13 @@ void TForm1::CreateBoard()
     Bevel3 = NewBevel(board, "Bevel3", Shape::Frame, {128, 208, 49, 50});
     Bevel2 = NewBevel(board, "Bevel2", Shape::Frame, {72, 208, 49, 50});
     Bevel1 = NewBevel(board, "Bevel1", Shape::Frame, {16, 208, 49, 50});
-    Image1 = NewPicture(board, "Image1", {80, 216, 33, 33}, TilePicture(OperatorCode::Minus));
-    Image2 = NewPicture(board, "Image2", {24, 216, 33, 33}, TilePicture(OperatorCode::Plus));
-    Image3 = NewPicture(board, "Image3", {136, 216, 33, 33}, TilePicture(OperatorCode::Multiplication));
-    Image4 = NewPicture(board, "Image4", {192, 216, 33, 33}, TilePicture(OperatorCode::Division));
+    // Drawn for the screen's pixels, so that their outlines stay even.
+    const qreal ratio = devicePixelRatioF();
+    Image1 = NewPicture(board, "Image1", {80, 216, 33, 33}, TilePicture(OperatorCode::Minus, ratio));
+    Image2 = NewPicture(board, "Image2", {24, 216, 33, 33}, TilePicture(OperatorCode::Plus, ratio));
+    Image3 =
+        NewPicture(board, "Image3", {136, 216, 33, 33}, TilePicture(OperatorCode::Multiplication, ratio));
+    Image4 = NewPicture(board, "Image4", {192, 216, 33, 33}, TilePicture(OperatorCode::Division, ratio));
     Beve1 = NewBevel(board, "Beve1", Shape::Frame, {64, 63, 49, 50});
     Image5 = NewPicture(board, "Image5", {72, 72, 33, 33});
     X1 = NewLabel(board, "X1", {8, 56, 12, 55}, {}, OperandLook(Qt::AlignHCenter));

@@ -3,79 +3,84 @@
 
 #include "tile_pictures.h"
 
+#include <QPainter>
+#include <QtMath>
+
+#include <algorithm>
 #include <array>
-#include <bitset>
+#include <vector>
 
 namespace kwintor {
 
 namespace {
 
-using GlyphMask = std::array<std::bitset<TileSize>, TileSize>;  // [row][column]
+// Rectangles of tile pixels, from the first column and row to the last.
+using Glyph = std::vector<QRect>;
 
-void FillRectangle(GlyphMask& mask, int firstColumn, int lastColumn, int firstRow, int lastRow)
+QRect Cells(int firstColumn, int lastColumn, int firstRow, int lastRow)
 {
-    for (int row = firstRow; row <= lastRow; ++row)
-        for (int column = firstColumn; column <= lastColumn; ++column)
-            mask[row].set(column);
+    return QRect(QPoint(firstColumn, firstRow), QPoint(lastColumn, lastRow));
 }
 
 // The dot of the multiplication sign, seven rows high.
-void FillDot(GlyphMask& mask, int topRow, int centreColumn)
+void AddDot(Glyph& glyph, int topRow, int centreColumn)
 {
     constexpr std::array<int, 7> rowWidths = {3, 5, 7, 7, 7, 5, 3};
     for (int i = 0; i < 7; ++i) {
         const int half = rowWidths[i] / 2;
-        FillRectangle(mask, centreColumn - half, centreColumn + half, topRow + i, topRow + i);
+        glyph.push_back(Cells(centreColumn - half, centreColumn + half, topRow + i, topRow + i));
     }
 }
 
-void FillMinusBar(GlyphMask& mask) { FillRectangle(mask, 2, 29, 14, 17); }
+const QRect MinusBar = Cells(2, 29, 14, 17);
 
-GlyphMask GlyphOf(OperatorCode code)
+Glyph GlyphOf(OperatorCode code)
 {
-    GlyphMask mask {};
+    Glyph glyph;
     switch (code) {
-    case OperatorCode::Minus: FillMinusBar(mask); break;
-    case OperatorCode::Plus:
-        FillMinusBar(mask);
-        FillRectangle(mask, 14, 18, 3, 28);
-        break;
-    case OperatorCode::Multiplication: FillDot(mask, 13, 15); break;
+    case OperatorCode::Minus: glyph.push_back(MinusBar); break;
+    case OperatorCode::Plus: glyph = {MinusBar, Cells(14, 18, 3, 28)}; break;
+    case OperatorCode::Multiplication: AddDot(glyph, 13, 15); break;
     case OperatorCode::Division:
-        FillMinusBar(mask);
-        FillDot(mask, 3, 16);
-        FillDot(mask, 22, 16);
+        glyph.push_back(MinusBar);
+        AddDot(glyph, 3, 16);
+        AddDot(glyph, 22, 16);
         break;
     default: break;
     }
-    return mask;
+    return glyph;
 }
 
-// The outline is every background pixel that touches the glyph, corners too.
-bool TouchesGlyph(const GlyphMask& mask, int row, int column)
+// Device pixels whose centres lie in `cells`.
+QRect OnDevice(const QRect& cells, qreal ratio)
 {
-    for (int r = row - 1; r <= row + 1; ++r)
-        for (int c = column - 1; c <= column + 1; ++c)
-            if (r >= 0 && r < TileSize && c >= 0 && c < TileSize && mask[r].test(c))
-                return true;
-    return false;
+    const auto edge = [ratio](int logical) { return qRound(logical * ratio); };
+    return QRect(QPoint(edge(cells.left()), edge(cells.top())),
+                 QPoint(edge(cells.right() + 1) - 1, edge(cells.bottom() + 1) - 1));
 }
 
 }  // namespace
 
-QImage TilePicture(OperatorCode code)
+// The outline is every pixel within its width of the glyph, corners too:
+// the glyph's rectangles grown by it, with the glyph painted over them.
+QImage TilePicture(OperatorCode code, qreal ratio)
 {
     if (code == OperatorCode::Empty)
         return {};
-    const GlyphMask mask = GlyphOf(code);
-    QImage picture(TileSize, TileSize, QImage::Format_RGB32);
-    for (int row = 0; row < TileSize; ++row)
-        for (int column = 0; column < TileSize; ++column) {
-            const QColor colour = mask[row].test(column) ? TileGlyph
-                : TouchesGlyph(mask, row, column)        ? TileOutline
-                                                         : TileBackground;
-            picture.setPixelColor(column, row, colour);
-        }
+    const int side = qCeil(TileSize * ratio);
+    const int outline = std::max(1, qRound(ratio));
+    const Glyph glyph = GlyphOf(code);
+    QImage picture(side, side, QImage::Format_RGB32);
+    picture.fill(TileBackground);
+    {
+        QPainter painter(&picture);
+        for (const QRect& cells : glyph)
+            painter.fillRect(OnDevice(cells, ratio).adjusted(-outline, -outline, outline, outline),
+                             TileOutline);
+        for (const QRect& cells : glyph)
+            painter.fillRect(OnDevice(cells, ratio), TileGlyph);
+    }
+    picture.setDevicePixelRatio(ratio);
     return picture;
 }
 

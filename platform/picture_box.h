@@ -30,7 +30,9 @@ public:
 
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // The picture is drawn at the top left, unscaled; an empty image means none.
+    // The picture is drawn at the top left at its size in logical pixels, so a
+    // picture made for the screen's device pixel ratio is drawn unscaled; an
+    // empty image means none.
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture_; }
     bool HasPicture() const { return !picture_.isNull(); }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QCryptographicHash>
 #include <QtTest>
 
 #include "tile_pictures.h"
@@ -21,13 +22,21 @@ Ink InkAt(const QImage& picture, int column, int row)
     return colour == TileOutline ? Ink::Outline : Ink::Background;
 }
 
-bool TouchesGlyph(const QImage& picture, int column, int row)
+// Whether a glyph pixel lies within `reach` pixels, diagonals too.
+bool TouchesGlyph(const QImage& picture, int column, int row, int reach = 1)
 {
-    for (int r = std::max(0, row - 1); r <= std::min(TileSize - 1, row + 1); ++r)
-        for (int c = std::max(0, column - 1); c <= std::min(TileSize - 1, column + 1); ++c)
+    const int last = picture.width() - 1;
+    for (int r = std::max(0, row - reach); r <= std::min(last, row + reach); ++r)
+        for (int c = std::max(0, column - reach); c <= std::min(last, column + reach); ++c)
             if (InkAt(picture, c, r) == Ink::Glyph)
                 return true;
     return false;
+}
+
+QByteArray Digest(const QImage& image)
+{
+    const QByteArrayView bytes(image.constBits(), image.sizeInBytes());
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16);
 }
 
 }  // namespace
@@ -40,6 +49,10 @@ private slots:
     void probes();
     void glyphAreaAndOutline_data();
     void glyphAreaAndOutline();
+    void unchangedAtRatioOne_data();
+    void unchangedAtRatioOne();
+    void evenOutlineAtEveryRatio_data();
+    void evenOutlineAtEveryRatio();
     void emptySlotHasNoPicture();
 };
 
@@ -133,6 +146,75 @@ void TilePicturesTest::glyphAreaAndOutline()
             QVERIFY(ink != Ink::Background || picture.pixelColor(column, row) == TileBackground);
         }
     QCOMPARE(glyphs, glyphPixels);
+}
+
+// Digests of the pictures as they were before device ratios counted.
+void TilePicturesTest::unchangedAtRatioOne_data()
+{
+    QTest::addColumn<OperatorCode>("tile");
+    QTest::addColumn<QByteArray>("digest");
+
+    QTest::newRow("minus") << OperatorCode::Minus << QByteArray("1ade6ca77bb01562");
+    QTest::newRow("plus") << OperatorCode::Plus << QByteArray("e0cee06b0e4e1723");
+    QTest::newRow("multiplication") << OperatorCode::Multiplication << QByteArray("58aceace5ad5bd50");
+    QTest::newRow("division") << OperatorCode::Division << QByteArray("dd788f27f20298b6");
+}
+
+void TilePicturesTest::unchangedAtRatioOne()
+{
+    QFETCH(OperatorCode, tile);
+    QFETCH(QByteArray, digest);
+
+    const QImage picture = TilePicture(tile);
+    QCOMPARE(picture.format(), QImage::Format_RGB32);
+    QCOMPARE(Digest(picture), digest);
+}
+
+void TilePicturesTest::evenOutlineAtEveryRatio_data()
+{
+    QTest::addColumn<OperatorCode>("tile");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("outline");  // device pixels
+    QTest::addColumn<int>("side");
+
+    const std::pair<const char*, OperatorCode> tiles[] = {{"minus", OperatorCode::Minus},
+                                                          {"plus", OperatorCode::Plus},
+                                                          {"multiplication", OperatorCode::Multiplication},
+                                                          {"division", OperatorCode::Division}};
+    for (const auto& [name, tile] : tiles) {
+        QTest::addRow("%s at 1", name) << tile << qreal(1) << 1 << 32;
+        QTest::addRow("%s at 1.25", name) << tile << qreal(1.25) << 1 << 40;
+        QTest::addRow("%s at 1.5", name) << tile << qreal(1.5) << 2 << 48;
+        QTest::addRow("%s at 2", name) << tile << qreal(2) << 2 << 64;
+    }
+}
+
+// Black is exactly the ring of device pixels within the outline's width of
+// the red glyph, corners too, so that every edge of it is equally wide; and
+// the glyph covers the logical pixels it covers at 1x.
+void TilePicturesTest::evenOutlineAtEveryRatio()
+{
+    QFETCH(OperatorCode, tile);
+    QFETCH(qreal, ratio);
+    QFETCH(int, outline);
+    QFETCH(int, side);
+
+    const QImage picture = TilePicture(tile, ratio);
+    QCOMPARE(picture.size(), QSize(side, side));
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    for (int row = 0; row < side; ++row)
+        for (int column = 0; column < side; ++column) {
+            const Ink ink = InkAt(picture, column, row);
+            if (ink != Ink::Glyph)
+                QCOMPARE(ink == Ink::Outline, TouchesGlyph(picture, column, row, outline));
+        }
+    const QImage flat = TilePicture(tile);
+    for (int row = 0; row < TileSize; ++row)
+        for (int column = 0; column < TileSize; ++column) {
+            const QPoint centre(int((column + 0.5) * ratio), int((row + 0.5) * ratio));
+            QCOMPARE(InkAt(picture, centre.x(), centre.y()) == Ink::Glyph,
+                     InkAt(flat, column, row) == Ink::Glyph);
+        }
 }
 
 void TilePicturesTest::emptySlotHasNoPicture() { QVERIFY(TilePicture(OperatorCode::Empty).isNull()); }
