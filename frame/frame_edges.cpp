@@ -11,8 +11,8 @@ namespace kwintor {
 
 Qt::Edges EdgesAt(QPoint point, QSize size, int margin, int corner)
 {
-    const bool onFrame = point.x() < margin || point.x() >= size.width() - margin || point.y() < margin
-                         || point.y() >= size.height() - margin;
+    const bool onFrame = point.x() < margin || point.x() >= size.width() - margin || point.y() < margin ||
+        point.y() >= size.height() - margin;
     if (!onFrame)
         return {};
     const int reach = std::max(margin, corner);

@@ -76,7 +76,8 @@ LabelLook OperandLook(Qt::Alignment alignment)
 TForm1::TForm1(std::unique_ptr<WavePlayback> player, std::chrono::milliseconds tickInterval)
     : grajek(std::move(player))
 {
-    SetUpWindowFrame(*this, QStringLiteral("Kwintor"), CaptionButtons::All, {-4, -4, 648, 488}, BoardFontHeight);
+    SetUpWindowFrame(*this, QStringLiteral("Kwintor"), CaptionButtons::All, {-4, -4, 648, 488},
+                     BoardFontHeight);
     CreateMenu();
     CreateBoard();
     NameBoard();

@@ -31,7 +31,8 @@ xcb_connection_t* X11Connection()
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 {
     const auto reply = Owned(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(qstrlen(name)), name), nullptr));
+        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(qstrlen(name)), name),
+        nullptr));
     return reply ? reply->atom : xcb_atom_t {XCB_ATOM_NONE};
 }
 
@@ -50,9 +51,10 @@ bool ManagerSupports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t
 
 // Where a point of the window lies on the root window, in device pixels.
 std::optional<std::pair<xcb_window_t, QPoint>> OnRoot(xcb_connection_t* connection, xcb_window_t id,
-                                                       QPointF point)
+                                                      QPointF point)
 {
-    const auto geometry = Owned(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr));
+    const auto geometry =
+        Owned(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr));
     if (!geometry)
         return std::nullopt;
     const auto place = Owned(xcb_translate_coordinates_reply(

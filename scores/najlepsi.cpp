@@ -72,10 +72,7 @@ Tnaj2::Tnaj2(QWidget* parent)
     FormCreate();
 }
 
-void Tnaj2::FormCreate()
-{
-    SetCaptionGradient(*this);
-}
+void Tnaj2::FormCreate() { SetCaptionGradient(*this); }
 
 void Tnaj2::FormShow()
 {

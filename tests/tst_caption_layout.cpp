@@ -57,11 +57,14 @@ void CaptionLayoutTest::captionBar_data()
     QTest::newRow("sizeable") << bsSizeable << false << EdgeRect {4, 4, 296, 22} << QMargins(4, 23, 4, 4);
     QTest::newRow("single") << bsSingle << false << EdgeRect {3, 3, 297, 21} << QMargins(3, 22, 3, 3);
     QTest::newRow("dialog") << bsDialog << false << EdgeRect {3, 3, 297, 21} << QMargins(3, 22, 3, 3);
-    QTest::newRow("tool window") << bsToolWindow << false << EdgeRect {3, 3, 297, 17} << QMargins(3, 18, 3, 3);
+    QTest::newRow("tool window") << bsToolWindow << false << EdgeRect {3, 3, 297, 17}
+                                 << QMargins(3, 18, 3, 3);
     QTest::newRow("sizeable tool window")
         << bsSizeToolWin << false << EdgeRect {4, 4, 296, 18} << QMargins(4, 19, 4, 4);
-    QTest::newRow("sizeable maximised") << bsSizeable << true << EdgeRect {0, 0, 300, 18} << QMargins(0, 19, 0, 0);
-    QTest::newRow("dialog maximised") << bsDialog << true << EdgeRect {0, 0, 300, 18} << QMargins(0, 19, 0, 0);
+    QTest::newRow("sizeable maximised")
+        << bsSizeable << true << EdgeRect {0, 0, 300, 18} << QMargins(0, 19, 0, 0);
+    QTest::newRow("dialog maximised")
+        << bsDialog << true << EdgeRect {0, 0, 300, 18} << QMargins(0, 19, 0, 0);
     QTest::newRow("tool window maximised")
         << bsSizeToolWin << true << EdgeRect {0, 0, 300, 14} << QMargins(0, 15, 0, 0);
     QTest::newRow("none maximised") << bsNone << true << EdgeRect {} << QMargins();
@@ -214,7 +217,8 @@ void CaptionLayoutTest::edges_data()
     QTest::newRow("bottom") << QPoint(50, 79) << 4 << Qt::Edges {Qt::BottomEdge} << int {htBottom};
     QTest::newRow("top left") << QPoint(2, 1) << 4 << (Qt::TopEdge | Qt::LeftEdge) << int {htTopLeft};
     QTest::newRow("top right") << QPoint(99, 0) << 4 << (Qt::TopEdge | Qt::RightEdge) << int {htTopRight};
-    QTest::newRow("bottom left") << QPoint(3, 76) << 4 << (Qt::BottomEdge | Qt::LeftEdge) << int {htBottomLeft};
+    QTest::newRow("bottom left") << QPoint(3, 76) << 4 << (Qt::BottomEdge | Qt::LeftEdge)
+                                 << int {htBottomLeft};
     QTest::newRow("bottom right") << QPoint(99, 79) << 4 << (Qt::BottomEdge | Qt::RightEdge)
                                   << int {htBottomRight};
     // Corners reach 12 pixels along the frame here.

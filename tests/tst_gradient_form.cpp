@@ -444,8 +444,8 @@ void GradientFormTest::draggingTheCaptionMoves()
     const QRect start = form.geometry();
     const QPoint press(80, 12);
     QTest::mousePress(&form, Qt::LeftButton, {}, press);
-    QMouseEvent move(QEvent::MouseMove, QPointF(press), form.mapToGlobal(QPointF(press + delta)), Qt::NoButton,
-                     Qt::LeftButton, {});
+    QMouseEvent move(QEvent::MouseMove, QPointF(press), form.mapToGlobal(QPointF(press + delta)),
+                     Qt::NoButton, Qt::LeftButton, {});
     QCoreApplication::sendEvent(&form, &move);
     QTest::mouseRelease(&form, Qt::LeftButton, {}, press + delta);
     QCOMPARE(form.geometry(), start.translated(delta));
