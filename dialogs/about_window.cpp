@@ -4,9 +4,10 @@
 #include "about_window.h"
 
 #include "about_text.h"
-#include "dialog_frame.h"
 #include "error_display.h"
+#include "placed.h"
 #include "window_display.h"
+#include "window_frame.h"
 
 namespace kwintor {
 
@@ -15,7 +16,8 @@ TForm4* Form4 = nullptr;
 TForm4::TForm4(QWidget* parent)
     : TGradientForm(parent)
 {
-    SetUpDialogFrame(*this, QStringLiteral("O programie"), CaptionButtons::All, {200, 108, 434, 353});
+    SetUpWindowFrame(*this, QStringLiteral("O programie"), CaptionButtons::All, {200, 108, 434, 353},
+                     WindowFontHeight);
     Memo1 = Placed(new QPlainTextEdit(AboutText(), ClientArea()), "Memo1", {0, 10, 425, 267});
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -30,7 +32,7 @@ TForm4::TForm4(QWidget* parent)
 
 void TForm4::ShowAbout() { ShowModeless(*this); }
 
-void TForm4::FormCreate() { SetDialogGradient(*this); }
+void TForm4::FormCreate() { SetCaptionGradient(*this); }
 
 void TForm4::Button1Click() { close(); }
 

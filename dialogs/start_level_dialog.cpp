@@ -5,9 +5,10 @@
 
 #include <QVBoxLayout>
 
-#include "dialog_frame.h"
 #include "error_display.h"
 #include "game_settings.h"
+#include "placed.h"
+#include "window_frame.h"
 
 namespace kwintor {
 
@@ -16,7 +17,8 @@ TForm3* Form3 = nullptr;
 TForm3::TForm3(QWidget* parent)
     : TGradientForm(parent)
 {
-    SetUpDialogFrame(*this, QStringLiteral("Opcje "), CaptionButtons::None, {227, 115, 236, 150});
+    SetUpWindowFrame(*this, QStringLiteral("Opcje "), CaptionButtons::None, {227, 115, 236, 150},
+                     WindowFontHeight);
     wybor = Placed(new QGroupBox(QStringLiteral("Wybór poziomu :")), "wybor", {0, 0, 228, 119});
     // The group is the whole dialog, whatever size the client area takes.
     auto* layout = new QVBoxLayout(ClientArea());
@@ -34,7 +36,7 @@ TForm3::TForm3(QWidget* parent)
     FormCreate();
 }
 
-void TForm3::FormCreate() { SetDialogGradient(*this); }
+void TForm3::FormCreate() { SetCaptionGradient(*this); }
 
 void TForm3::Button1Click()
 {

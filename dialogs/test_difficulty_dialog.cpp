@@ -6,10 +6,11 @@
 #include <array>
 #include <utility>
 
-#include "dialog_frame.h"
 #include "error_display.h"
 #include "game_settings.h"
 #include "message_boxes.h"
+#include "placed.h"
+#include "window_frame.h"
 
 namespace kwintor {
 
@@ -29,8 +30,8 @@ QCheckBox* NewOperatorBox(QGroupBox* group, const char* name, const QString& cap
 TForm2::TForm2(QWidget* parent)
     : TGradientForm(parent)
 {
-    SetUpDialogFrame(*this, QStringLiteral("Wybór poziomu trudności"), CaptionButtons::None,
-                     {200, 108, 377, 316});
+    SetUpWindowFrame(*this, QStringLiteral("Wybór poziomu trudności"), CaptionButtons::None,
+                     {200, 108, 377, 316}, WindowFontHeight);
     CreateRangeGroup();
     CreateOperatorGroup();
     CreateButtons();
@@ -74,7 +75,7 @@ void TForm2::CreateButtons()
     connect(Anuluj, &QPushButton::clicked, this, Guarded([this] { AnulujClick(); }));
 }
 
-void TForm2::FormCreate() { SetDialogGradient(*this); }
+void TForm2::FormCreate() { SetCaptionGradient(*this); }
 
 OperatorMask TForm2::CheckedOperators() const
 {

@@ -13,7 +13,10 @@ bool IsToolWindow(TBorderStyle style) { return style == bsToolWindow || style ==
 
 bool HasMinMax(TBorderStyle style) { return style == bsSingle || style == bsSizeable; }
 
-int FrameOf(TBorderStyle style) { return IsSizeable(style) ? desktop::SizingFrame : desktop::DialogFrame; }
+int CaptionHeightOf(TBorderStyle style)
+{
+    return IsToolWindow(style) ? desktop::SmallCaptionHeight : desktop::CaptionHeight;
+}
 
 std::vector<CaptionButton> ToolWindowButtons(EdgeRect& text)
 {
@@ -35,13 +38,37 @@ void ShiftLeft(EdgeRect& place, EdgeRect& text, int by)
 
 bool IsSizeable(TBorderStyle style) { return style == bsSizeable || style == bsSizeToolWin; }
 
-EdgeRect CaptionBarBounds(TBorderStyle style, QSize outer)
+int FrameWidth(TBorderStyle style, bool maximized)
+{
+    if (style == bsNone || maximized)
+        return 0;
+    return IsSizeable(style) ? desktop::SizingFrame : desktop::DialogFrame;
+}
+
+EdgeRect CaptionBarBounds(TBorderStyle style, QSize outer, bool maximized)
 {
     if (style == bsNone)
         return {};
-    const int frame = FrameOf(style);
-    const int height = IsToolWindow(style) ? desktop::SmallCaptionHeight : desktop::CaptionHeight;
-    return {frame, frame, outer.width() - frame, frame + height - 1};
+    const int frame = FrameWidth(style, maximized);
+    return {frame, frame, outer.width() - frame, frame + CaptionHeightOf(style) - 1};
+}
+
+QMargins ClientMargins(TBorderStyle style, bool maximized)
+{
+    const int frame = FrameWidth(style, maximized);
+    const int caption = style == bsNone ? 0 : CaptionHeightOf(style);
+    return {frame, frame + caption, frame, frame};
+}
+
+std::vector<CaptionButton> ButtonTargets(std::vector<CaptionButton> buttons, const EdgeRect& bar,
+                                         bool maximized)
+{
+    if (!maximized || buttons.empty())
+        return buttons;
+    for (CaptionButton& button : buttons)
+        button.rect.top = bar.top;
+    buttons.front().rect.right = bar.right;
+    return buttons;
 }
 
 std::optional<EdgeRect> TakeIconPlace(TBorderStyle style, TBorderIcons icons, EdgeRect& text)

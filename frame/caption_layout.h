@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 
 #include <optional>
@@ -38,9 +39,16 @@ struct CaptionButton {
     bool operator==(const CaptionButton&) const = default;
 };
 
+// The frame around caption and client area. A maximised window has none:
+// its caption meets the screen's top edge and its buttons the corner.
+int FrameWidth(TBorderStyle style, bool maximized);
+
 // The caption bar in window coordinates of a window `outer` pixels large;
 // empty without a border.
-EdgeRect CaptionBarBounds(TBorderStyle style, QSize outer);
+EdgeRect CaptionBarBounds(TBorderStyle style, QSize outer, bool maximized);
+
+// What frame and caption take from each side of the window.
+QMargins ClientMargins(TBorderStyle style, bool maximized);
 
 // Where the icon goes in the text rectangle `text`, whose left edge then moves
 // past it; none for styles without one.
@@ -50,6 +58,12 @@ std::optional<EdgeRect> TakeIconPlace(TBorderStyle style, TBorderIcons icons, Ed
 // moves left of them.
 std::vector<CaptionButton> TakeButtonPlaces(TBorderStyle style, TBorderIcons icons, bool maximized,
                                             EdgeRect& text);
+
+// Where presses count for `buttons`, which lie right to left in `bar`.
+// On a maximised window the buttons reach the bar's top, and the rightmost
+// its right end: the screen's top-right pixel closes the window.
+std::vector<CaptionButton> ButtonTargets(std::vector<CaptionButton> buttons, const EdgeRect& bar,
+                                         bool maximized);
 
 // Styles whose windows the player can size.
 bool IsSizeable(TBorderStyle style);

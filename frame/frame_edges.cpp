@@ -9,16 +9,21 @@
 
 namespace kwintor {
 
-Qt::Edges EdgesAt(QPoint point, QSize size, int margin)
+Qt::Edges EdgesAt(QPoint point, QSize size, int margin, int corner)
 {
+    const bool onFrame = point.x() < margin || point.x() >= size.width() - margin || point.y() < margin ||
+        point.y() >= size.height() - margin;
+    if (!onFrame)
+        return {};
+    const int reach = std::max(margin, corner);
     Qt::Edges edges;
-    if (point.x() < margin)
+    if (point.x() < reach)
         edges |= Qt::LeftEdge;
-    else if (point.x() >= size.width() - margin)
+    else if (point.x() >= size.width() - reach)
         edges |= Qt::RightEdge;
-    if (point.y() < margin)
+    if (point.y() < reach)
         edges |= Qt::TopEdge;
-    else if (point.y() >= size.height() - margin)
+    else if (point.y() >= size.height() - reach)
         edges |= Qt::BottomEdge;
     return edges;
 }

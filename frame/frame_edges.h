@@ -24,8 +24,11 @@ enum HitTestCode : int {
     htBottomRight = 17,
 };
 
-// The window edges within `margin` pixels of `point` in a window of `size`.
-Qt::Edges EdgesAt(QPoint point, QSize size, int margin);
+// The window edges that a press at `point` sizes, in a window of `size`
+// whose sizing frame is `margin` pixels wide: none off the frame. Along
+// `corner` pixels of frame from each corner both of its edges size, so a
+// corner is more than a margin-square target.
+Qt::Edges EdgesAt(QPoint point, QSize size, int margin, int corner);
 
 HitTestCode HitTestOf(Qt::Edges edges);
 

@@ -27,9 +27,8 @@ TGradientForm::TGradientForm(QWidget* parent)
     , layout_(new QVBoxLayout(this))
     , clientArea_(new QWidget(this))
 {
-    using namespace desktop;
     BuildGradientTables();
-    layout_->setContentsMargins(SizingFrame, SizingFrame + CaptionHeight, SizingFrame, SizingFrame);
+    FitFrameToState();
     layout_->setSpacing(0);
     layout_->addWidget(clientArea_, 1);
     // Only the frame shows sizing cursors; the client area keeps its own.
@@ -138,7 +137,10 @@ void TGradientForm::RefreshCaptionFont()
     captionFont_ = tool ? desktop::SmallCaptionFont() : desktop::CaptionFont();
 }
 
-EdgeRect TGradientForm::CaptionBarRect() const { return CaptionBarBounds(BorderStyle(), size()); }
+EdgeRect TGradientForm::CaptionBarRect() const
+{
+    return CaptionBarBounds(BorderStyle(), size(), isMaximized());
+}
 
 EdgeRect TGradientForm::RenderCaptionBar(QPainter& surface, bool active)
 {

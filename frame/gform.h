@@ -71,9 +71,6 @@ public:
     // The caption buttons; the desktop learns them as window hints, which
     // re-creates the window: set them before its bounds.
     void SetBorderIcons(TBorderIcons icons);
-    // Whether the player may size the window by its edges.
-    bool SizeableByPlayer() const { return sizeableByPlayer_; }
-    void SetSizeableByPlayer(bool sizeable) { sizeableByPlayer_ = sizeable; }
 
     const GradientTable& ActiveGradientTable() const { return activeGradientTable_; }
     const GradientTable& InactiveGradientTable() const { return inactiveGradientTable_; }
@@ -123,12 +120,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // A press on the frame that may become a move or a resize by hand.
+    // A press on the frame, before the desktop takes it over, or while the
+    // window follows the mouse itself where the desktop cannot.
     struct FrameDrag {
-        Qt::Edges edges;
-        QPoint origin;
+        Qt::Edges edges;  // all four for a move
+        QPointF pressAt;  // in the window
+        QPoint origin;  // on the screen
         QRect start;
-        bool dragging = false;
+        bool byHand = false;
     };
 
     void SetGradientColor(TColor& color, TColor value);
@@ -141,7 +140,10 @@ private:
     void ToggleMaximized();
     void StartFrameDrag(const QMouseEvent& event);
     void FollowFrameDrag(const QMouseEvent& event);
+    void HandFrameDragToDesktop(QPoint moved);
+    void FollowMouse(QPoint moved);
     void ShowSizingCursor(QPoint point);
+    void FitFrameToState();
 
     QVBoxLayout* layout_;
     QWidget* clientArea_;
@@ -159,7 +161,6 @@ private:
     const bool systemGradientAvailable_ = false;
     TGFOnCaptionPaint onCaptionPaint_;
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
-    bool sizeableByPlayer_ = true;
     GradientTable activeGradientTable_ {};
     GradientTable inactiveGradientTable_ {};
     std::optional<QFont> captionFont_;

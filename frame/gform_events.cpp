@@ -8,10 +8,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWhatsThis>
 #include <QWindow>
 
 #include "caption_update_guard.h"
+#include "desktop_drag.h"
 #include "desktop_metrics.h"
 #include "error_display.h"
 #include "frame_edges.h"
@@ -21,7 +23,9 @@ namespace kwintor {
 
 namespace {
 
-constexpr Qt::Edges AllEdges = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
+// How far along the frame a corner sizes both its edges: the caption's
+// side, as on the classic desktop.
+constexpr int SizingCorner = desktop::SizingFrame + desktop::CaptionHeight;
 
 }  // namespace
 
@@ -49,7 +53,8 @@ void TGradientForm::paintEvent(QPaintEvent* /*event*/)
     if (SystemDrawsCaption())
         return;
     QPainter surface(this);
-    DrawWindowBorder(surface, size());
+    if (!isMaximized())
+        DrawWindowBorder(surface, size());
     RenderCaptionBar(surface, captionActive_);
 }
 
@@ -61,6 +66,7 @@ void TGradientForm::changeEvent(QEvent* event)
     switch (event->type()) {
     case QEvent::ActivationChange: RepaintCaption(IsCaptionActive()); break;
     case QEvent::WindowStateChange:
+        FitFrameToState();
         if (!isMinimized())
             RepaintCaption(IsCaptionActive());
         break;
@@ -117,7 +123,7 @@ void TGradientForm::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     const bool onBar = InCaptionBar(at) && !ButtonAt(at);
-    if (event->button() == Qt::LeftButton && onBar && sizeableByPlayer_ && (borderIcons_ & biMaximize))
+    if (event->button() == Qt::LeftButton && onBar && (borderIcons_ & biMaximize))
         ToggleMaximized();
     else
         QWidget::mouseDoubleClickEvent(event);
@@ -132,7 +138,7 @@ std::vector<CaptionButton> TGradientForm::ButtonsInWindow() const
     for (CaptionButton& button : buttons)
         button.rect = {button.rect.left + bar.left, button.rect.top + bar.top, button.rect.right + bar.left,
                        button.rect.bottom + bar.top};
-    return buttons;
+    return ButtonTargets(std::move(buttons), bar, isMaximized());
 }
 
 std::optional<CaptionButtonKind> TGradientForm::ButtonAt(QPoint point) const
@@ -146,9 +152,9 @@ std::optional<CaptionButtonKind> TGradientForm::ButtonAt(QPoint point) const
 
 Qt::Edges TGradientForm::SizingEdgesAt(QPoint point) const
 {
-    if (!sizeableByPlayer_ || !IsSizeable(BorderStyle()) || isMaximized())
+    if (!IsSizeable(BorderStyle()))
         return {};
-    return EdgesAt(point, size(), desktop::SizingFrame);
+    return EdgesAt(point, size(), FrameWidth(BorderStyle(), isMaximized()), SizingCorner);
 }
 
 bool TGradientForm::InCaptionBar(QPoint point) const { return CaptionBarRect().ToQRect().contains(point); }
@@ -172,37 +178,46 @@ void TGradientForm::ToggleMaximized()
         showMaximized();
 }
 
-// Sizing starts at once; a move waits until the mouse has travelled, so
-// that clicks and double clicks on the caption stay ours.
+// The desktop moves or sizes the window from the first pixel on. A click
+// that does not move stays ours, for the buttons and the double click.
 void TGradientForm::StartFrameDrag(const QMouseEvent& event)
 {
     const QPoint at = event.position().toPoint();
-    const Qt::Edges edges = SizingEdgesAt(at);
-    if (edges) {
-        const bool byDesktop = windowHandle() && windowHandle()->startSystemResize(edges);
-        if (!byDesktop)
-            frameDrag_ = FrameDrag {edges, event.globalPosition().toPoint(), geometry(), true};
-    } else if (InCaptionBar(at) && !isMaximized()) {
-        frameDrag_ = FrameDrag {AllEdges, event.globalPosition().toPoint(), geometry(), false};
-    }
+    Qt::Edges edges = SizingEdgesAt(at);
+    if (!edges && InCaptionBar(at) && !isMaximized())
+        edges = MoveEdges;
+    if (!edges)
+        return;
+    frameDrag_ = FrameDrag {edges, event.position(), event.globalPosition().toPoint(), geometry()};
+    if (!DesktopDragWaitsForMotion())
+        HandFrameDragToDesktop({});
+}
+
+void TGradientForm::HandFrameDragToDesktop(QPoint moved)
+{
+    QWindow* window = windowHandle();
+    const auto catchUp = [this, moved] { FollowMouse(moved); };
+    if (window && StartDesktopDrag(*window, frameDrag_->pressAt, moved, frameDrag_->edges, catchUp))
+        frameDrag_.reset();
+    else
+        frameDrag_->byHand = true;
 }
 
 // Where the desktop cannot move or size the window, it follows the mouse.
 void TGradientForm::FollowFrameDrag(const QMouseEvent& event)
 {
-    const QPoint delta = event.globalPosition().toPoint() - frameDrag_->origin;
-    if (!frameDrag_->dragging) {
-        if (delta.manhattanLength() < QApplication::startDragDistance())
-            return;
-        frameDrag_->dragging = true;
-        if (windowHandle() && windowHandle()->startSystemMove()) {
-            frameDrag_.reset();
-            return;
-        }
-    }
+    const QPoint moved = event.globalPosition().toPoint() - frameDrag_->origin;
+    if (!frameDrag_->byHand)
+        HandFrameDragToDesktop(moved);
+    if (frameDrag_)
+        FollowMouse(moved);
+}
+
+void TGradientForm::FollowMouse(QPoint moved)
+{
     using namespace desktop;
     const QSize minimum = minimumSize().expandedTo({MinimumTrackWidth, MinimumTrackHeight});
-    setGeometry(DraggedBounds(frameDrag_->start, frameDrag_->edges, delta, minimum));
+    setGeometry(DraggedBounds(frameDrag_->start, frameDrag_->edges, moved, minimum));
 }
 
 void TGradientForm::ShowSizingCursor(QPoint point)
@@ -212,6 +227,13 @@ void TGradientForm::ShowSizingCursor(QPoint point)
         setCursor(*shape);
     else
         unsetCursor();
+}
+
+// A maximised window has no frame: its caption and buttons meet the
+// screen's edges.
+void TGradientForm::FitFrameToState()
+{
+    layout_->setContentsMargins(ClientMargins(BorderStyle(), isMaximized()));
 }
 
 }  // namespace kwintor

@@ -13,6 +13,7 @@
 #include "placed.h"
 #include "reader_tree.h"
 #include "tile_pictures.h"
+#include "window_frame.h"
 
 namespace kwintor {
 
@@ -75,9 +76,8 @@ LabelLook OperandLook(Qt::Alignment alignment)
 TForm1::TForm1(std::unique_ptr<WavePlayback> player, std::chrono::milliseconds tickInterval)
     : grajek(std::move(player))
 {
-    setWindowTitle(QStringLiteral("Kwintor"));
-    setFont(desktop::SansSerifFont(11));
-    SetBounds(-4, -4, 648, 488);
+    SetUpWindowFrame(*this, QStringLiteral("Kwintor"), CaptionButtons::All, {-4, -4, 648, 488},
+                     BoardFontHeight);
     CreateMenu();
     CreateBoard();
     NameBoard();
@@ -188,8 +188,7 @@ void TForm1::FormCreate()
     Punkty->SetCaption(QStringLiteral("0"));
     NewRound();
     AnnounceRound();
-    SetGradientStartColor(127);
-    SetGradientStopColor(0xFF0000);
+    SetCaptionGradient(*this);
 }
 
 // The board is the program: closing it ends the run, whatever else is open.

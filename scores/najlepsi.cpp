@@ -7,10 +7,10 @@
 
 #include <algorithm>
 
-#include "desktop_metrics.h"
 #include "error_display.h"
 #include "score_table.h"
 #include "text_width.h"
+#include "window_frame.h"
 
 namespace kwintor {
 
@@ -49,12 +49,8 @@ Tnaj2::Tnaj2(QWidget* parent)
     : TGradientForm(parent)
 {
     setObjectName(QStringLiteral("naj2"));
-    setWindowTitle(QStringLiteral("Lista najlepszych :"));
-    setWindowFlags(Qt::Dialog);
-    SetBorderIcons(0);
-    SetSizeableByPlayer(false);
-    setFont(desktop::SansSerifFont(14));
-    SetBounds(200, 105, 430, 412);
+    SetUpWindowFrame(*this, QStringLiteral("Lista najlepszych :"), CaptionButtons::None, {200, 105, 430, 412},
+                     WindowFontHeight);
 
     ListBox1 = new QListWidget(ClientArea());
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -76,11 +72,7 @@ Tnaj2::Tnaj2(QWidget* parent)
     FormCreate();
 }
 
-void Tnaj2::FormCreate()
-{
-    SetGradientStartColor(127);
-    SetGradientStopColor(0xFF0000);
-}
+void Tnaj2::FormCreate() { SetCaptionGradient(*this); }
 
 void Tnaj2::FormShow()
 {

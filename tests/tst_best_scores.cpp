@@ -66,6 +66,7 @@ private slots:
     void init() { sandbox = std::make_unique<ScoreFileSandbox>(); }
     void cleanup() { sandbox.reset(); }
 
+    void sizesFromItsFrameDownToItsDesign();
     void scoresThatDoNotQualify_data();
     void scoresThatDoNotQualify();
     void newBestScoreIsAskedSortedSavedAndShown();
@@ -85,6 +86,26 @@ private slots:
 private:
     std::unique_ptr<ScoreFileSandbox> sandbox;
 };
+
+// Offscreen the window follows the mouse itself, as where no desktop sizes it.
+void BestScoresTest::sizesFromItsFrameDownToItsDesign()
+{
+    QCOMPARE(naj2->geometry(), QRect(200, 105, 430, 412));
+    naj2->show();
+    QVERIFY(QTest::qWaitForWindowExposed(naj2));
+    const QPoint corner(naj2->width() - 1, naj2->height() - 1);
+    QTest::mousePress(naj2, Qt::LeftButton, {}, corner);
+    QTest::mouseMove(naj2, corner + QPoint(50, 40));
+    QTest::mouseRelease(naj2, Qt::LeftButton, {}, corner + QPoint(50, 40));
+    QCOMPARE(naj2->size(), QSize(480, 452));
+    QCOMPARE(naj2->Button1->geometry(), QRect(118, 335, 179, 40));
+    const QPoint grown(naj2->width() - 1, naj2->height() - 1);
+    QTest::mousePress(naj2, Qt::LeftButton, {}, grown);
+    QTest::mouseMove(naj2, grown - QPoint(200, 200));
+    QTest::mouseRelease(naj2, Qt::LeftButton, {}, grown - QPoint(200, 200));
+    QCOMPARE(naj2->size(), QSize(430, 412));
+    naj2->close();
+}
 
 void BestScoresTest::scoresThatDoNotQualify_data()
 {

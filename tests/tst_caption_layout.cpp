@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "caption_layout.h"
+#include "desktop_drag.h"
 #include "desktop_metrics.h"
 #include "frame_edges.h"
 
@@ -11,6 +12,7 @@ using namespace kwintor;
 
 Q_DECLARE_METATYPE(kwintor::TBorderStyle)
 Q_DECLARE_METATYPE(kwintor::EdgeRect)
+Q_DECLARE_METATYPE(kwintor::CaptionButton)
 
 namespace {
 
@@ -32,10 +34,14 @@ private slots:
     void icon();
     void buttons_data();
     void buttons();
+    void buttonTargets_data();
+    void buttonTargets();
     void edges_data();
     void edges();
     void sizingCursor_data();
     void sizingCursor();
+    void moveResizeDirection_data();
+    void moveResizeDirection();
     void draggedBounds_data();
     void draggedBounds();
 };
@@ -43,21 +49,36 @@ private slots:
 void CaptionLayoutTest::captionBar_data()
 {
     QTest::addColumn<TBorderStyle>("style");
+    QTest::addColumn<bool>("maximized");
     QTest::addColumn<EdgeRect>("bar");
+    QTest::addColumn<QMargins>("client");  // what frame and caption take
 
-    QTest::newRow("none") << bsNone << EdgeRect {};
-    QTest::newRow("sizeable") << bsSizeable << EdgeRect {4, 4, 296, 22};
-    QTest::newRow("single") << bsSingle << EdgeRect {3, 3, 297, 21};
-    QTest::newRow("dialog") << bsDialog << EdgeRect {3, 3, 297, 21};
-    QTest::newRow("tool window") << bsToolWindow << EdgeRect {3, 3, 297, 17};
-    QTest::newRow("sizeable tool window") << bsSizeToolWin << EdgeRect {4, 4, 296, 18};
+    QTest::newRow("none") << bsNone << false << EdgeRect {} << QMargins();
+    QTest::newRow("sizeable") << bsSizeable << false << EdgeRect {4, 4, 296, 22} << QMargins(4, 23, 4, 4);
+    QTest::newRow("single") << bsSingle << false << EdgeRect {3, 3, 297, 21} << QMargins(3, 22, 3, 3);
+    QTest::newRow("dialog") << bsDialog << false << EdgeRect {3, 3, 297, 21} << QMargins(3, 22, 3, 3);
+    QTest::newRow("tool window") << bsToolWindow << false << EdgeRect {3, 3, 297, 17}
+                                 << QMargins(3, 18, 3, 3);
+    QTest::newRow("sizeable tool window")
+        << bsSizeToolWin << false << EdgeRect {4, 4, 296, 18} << QMargins(4, 19, 4, 4);
+    QTest::newRow("sizeable maximised")
+        << bsSizeable << true << EdgeRect {0, 0, 300, 18} << QMargins(0, 19, 0, 0);
+    QTest::newRow("dialog maximised")
+        << bsDialog << true << EdgeRect {0, 0, 300, 18} << QMargins(0, 19, 0, 0);
+    QTest::newRow("tool window maximised")
+        << bsSizeToolWin << true << EdgeRect {0, 0, 300, 14} << QMargins(0, 15, 0, 0);
+    QTest::newRow("none maximised") << bsNone << true << EdgeRect {} << QMargins();
 }
 
 void CaptionLayoutTest::captionBar()
 {
     QFETCH(TBorderStyle, style);
+    QFETCH(bool, maximized);
     QFETCH(EdgeRect, bar);
-    QCOMPARE(CaptionBarBounds(style, {300, 200}), bar);
+    QFETCH(QMargins, client);
+    QCOMPARE(CaptionBarBounds(style, {300, 200}, maximized), bar);
+    QCOMPARE(ClientMargins(style, maximized), client);
+    QCOMPARE(FrameWidth(style, maximized), client.left());
 }
 
 void CaptionLayoutTest::icon_data()
@@ -153,31 +174,78 @@ void CaptionLayoutTest::buttons()
     QCOMPARE(text.left, 1);
 }
 
+// A 300-pixel maximised bar at the screen's top: close, restore, minimise.
+void CaptionLayoutTest::buttonTargets_data()
+{
+    QTest::addColumn<bool>("maximized");
+    QTest::addColumn<Buttons>("targets");
+
+    const CaptionButton close {Kind::Close, {282, 2, 298, 16}};
+    const CaptionButton restore {Kind::Restore, {264, 2, 280, 16}};
+    const CaptionButton minimise {Kind::Minimize, {248, 2, 264, 16}, true};
+    QTest::newRow("normal: as drawn") << false << Buttons {close, restore, minimise};
+    QTest::newRow("maximised: to the top, close to the corner")
+        << true
+        << Buttons {{Kind::Close, {282, 0, 300, 16}},
+                    {Kind::Restore, {264, 0, 280, 16}},
+                    {Kind::Minimize, {248, 0, 264, 16}, true}};
+}
+
+void CaptionLayoutTest::buttonTargets()
+{
+    QFETCH(bool, maximized);
+    QFETCH(Buttons, targets);
+    const Buttons drawn {{Kind::Close, {282, 2, 298, 16}},
+                         {Kind::Restore, {264, 2, 280, 16}},
+                         {Kind::Minimize, {248, 2, 264, 16}, true}};
+    QCOMPARE(ButtonTargets(drawn, {0, 0, 300, 18}, maximized), targets);
+    QCOMPARE(ButtonTargets({}, {0, 0, 300, 18}, maximized), Buttons {});
+}
+
 void CaptionLayoutTest::edges_data()
 {
     QTest::addColumn<QPoint>("point");
+    QTest::addColumn<int>("margin");
     QTest::addColumn<Qt::Edges>("edges");
     QTest::addColumn<int>("hitTest");
 
-    QTest::newRow("inside") << QPoint(50, 40) << Qt::Edges {} << int {htNowhere};
-    QTest::newRow("left") << QPoint(0, 40) << Qt::Edges {Qt::LeftEdge} << int {htLeft};
-    QTest::newRow("right") << QPoint(96, 40) << Qt::Edges {Qt::RightEdge} << int {htRight};
-    QTest::newRow("inside the right margin") << QPoint(95, 40) << Qt::Edges {} << int {htNowhere};
-    QTest::newRow("top") << QPoint(50, 3) << Qt::Edges {Qt::TopEdge} << int {htTop};
-    QTest::newRow("bottom") << QPoint(50, 79) << Qt::Edges {Qt::BottomEdge} << int {htBottom};
-    QTest::newRow("top left") << QPoint(2, 1) << (Qt::TopEdge | Qt::LeftEdge) << int {htTopLeft};
-    QTest::newRow("top right") << QPoint(99, 0) << (Qt::TopEdge | Qt::RightEdge) << int {htTopRight};
-    QTest::newRow("bottom left") << QPoint(3, 76) << (Qt::BottomEdge | Qt::LeftEdge) << int {htBottomLeft};
-    QTest::newRow("bottom right") << QPoint(99, 79) << (Qt::BottomEdge | Qt::RightEdge)
+    QTest::newRow("inside") << QPoint(50, 40) << 4 << Qt::Edges {} << int {htNowhere};
+    QTest::newRow("left") << QPoint(0, 40) << 4 << Qt::Edges {Qt::LeftEdge} << int {htLeft};
+    QTest::newRow("right") << QPoint(96, 40) << 4 << Qt::Edges {Qt::RightEdge} << int {htRight};
+    QTest::newRow("inside the right margin") << QPoint(95, 40) << 4 << Qt::Edges {} << int {htNowhere};
+    QTest::newRow("top") << QPoint(50, 3) << 4 << Qt::Edges {Qt::TopEdge} << int {htTop};
+    QTest::newRow("bottom") << QPoint(50, 79) << 4 << Qt::Edges {Qt::BottomEdge} << int {htBottom};
+    QTest::newRow("top left") << QPoint(2, 1) << 4 << (Qt::TopEdge | Qt::LeftEdge) << int {htTopLeft};
+    QTest::newRow("top right") << QPoint(99, 0) << 4 << (Qt::TopEdge | Qt::RightEdge) << int {htTopRight};
+    QTest::newRow("bottom left") << QPoint(3, 76) << 4 << (Qt::BottomEdge | Qt::LeftEdge)
+                                 << int {htBottomLeft};
+    QTest::newRow("bottom right") << QPoint(99, 79) << 4 << (Qt::BottomEdge | Qt::RightEdge)
                                   << int {htBottomRight};
+    // Corners reach 12 pixels along the frame here.
+    QTest::newRow("left beside the caption")
+        << QPoint(1, 11) << 4 << (Qt::TopEdge | Qt::LeftEdge) << int {htTopLeft};
+    QTest::newRow("left below the corner") << QPoint(1, 12) << 4 << Qt::Edges {Qt::LeftEdge} << int {htLeft};
+    QTest::newRow("top near the right end")
+        << QPoint(88, 2) << 4 << (Qt::TopEdge | Qt::RightEdge) << int {htTopRight};
+    QTest::newRow("top short of the right corner")
+        << QPoint(87, 2) << 4 << Qt::Edges {Qt::TopEdge} << int {htTop};
+    QTest::newRow("bottom near the left end")
+        << QPoint(11, 78) << 4 << (Qt::BottomEdge | Qt::LeftEdge) << int {htBottomLeft};
+    QTest::newRow("right above the bottom corner")
+        << QPoint(97, 68) << 4 << (Qt::BottomEdge | Qt::RightEdge) << int {htBottomRight};
+    QTest::newRow("inside a corner's reach, off the frame")
+        << QPoint(8, 8) << 4 << Qt::Edges {} << int {htNowhere};
+    QTest::newRow("no frame: the corner pixel") << QPoint(99, 0) << 0 << Qt::Edges {} << int {htNowhere};
+    QTest::newRow("no frame: the left column") << QPoint(0, 40) << 0 << Qt::Edges {} << int {htNowhere};
 }
 
 void CaptionLayoutTest::edges()
 {
     QFETCH(QPoint, point);
+    QFETCH(int, margin);
     QFETCH(Qt::Edges, edges);
     QFETCH(int, hitTest);
-    QCOMPARE(EdgesAt(point, {100, 80}, 4), edges);
+    QCOMPARE(EdgesAt(point, {100, 80}, margin, 12), edges);
     QCOMPARE(int {HitTestOf(edges)}, hitTest);
 }
 
@@ -206,6 +274,32 @@ void CaptionLayoutTest::sizingCursor()
     QFETCH(int, cursor);
     const std::optional<Qt::CursorShape> shape = SizingCursor(hitTest);
     QCOMPARE(shape ? int {*shape} : -1, cursor);
+}
+
+void CaptionLayoutTest::moveResizeDirection_data()
+{
+    QTest::addColumn<Qt::Edges>("edges");
+    QTest::addColumn<int>("direction");  // -1 for none
+
+    QTest::newRow("top left") << (Qt::TopEdge | Qt::LeftEdge) << 0;
+    QTest::newRow("top") << Qt::Edges {Qt::TopEdge} << 1;
+    QTest::newRow("top right") << (Qt::TopEdge | Qt::RightEdge) << 2;
+    QTest::newRow("right") << Qt::Edges {Qt::RightEdge} << 3;
+    QTest::newRow("bottom right") << (Qt::BottomEdge | Qt::RightEdge) << 4;
+    QTest::newRow("bottom") << Qt::Edges {Qt::BottomEdge} << 5;
+    QTest::newRow("bottom left") << (Qt::BottomEdge | Qt::LeftEdge) << 6;
+    QTest::newRow("left") << Qt::Edges {Qt::LeftEdge} << 7;
+    QTest::newRow("move") << MoveEdges << 8;
+    QTest::newRow("nothing") << Qt::Edges {} << -1;
+    QTest::newRow("left and right") << (Qt::LeftEdge | Qt::RightEdge) << -1;
+    QTest::newRow("three edges") << (Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge) << -1;
+}
+
+void CaptionLayoutTest::moveResizeDirection()
+{
+    QFETCH(Qt::Edges, edges);
+    QFETCH(int, direction);
+    QCOMPARE(MoveResizeDirection(edges).value_or(-1), direction);
 }
 
 void CaptionLayoutTest::draggedBounds_data()

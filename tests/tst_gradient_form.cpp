@@ -100,10 +100,13 @@ private slots:
     void guardReleasedAfterAFault();
     void captionButtons();
     void doubleClickMaximisesAndRestores();
-    void dialogHasNoButtonsAndKeepsItsSize();
+    void dialogSizesNoSmallerThanDesigned();
     void sizingCursorOverTheEdges();
+    void draggingTheCaptionMoves_data();
     void draggingTheCaptionMoves();
     void bordersGiveTheClientArea();
+    void maximisedFormHasNoFrame();
+    void cornerPixelClosesMaximisedForm();
 };
 
 void GradientFormTest::defaults()
@@ -379,11 +382,12 @@ void GradientFormTest::doubleClickMaximisesAndRestores()
     QTRY_VERIFY(!form.isMaximized());
 }
 
-void GradientFormTest::dialogHasNoButtonsAndKeepsItsSize()
+// Offscreen there is no desktop to size the window: it follows the mouse.
+void GradientFormTest::dialogSizesNoSmallerThanDesigned()
 {
     ProbeForm form;
     form.SetBorderIcons(0);
-    form.SetSizeableByPlayer(false);
+    form.setMinimumSize(300, 120);
     form.SetBounds(100, 100, 300, 120);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -391,11 +395,16 @@ void GradientFormTest::dialogHasNoButtonsAndKeepsItsSize()
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(form.width() - 14, 12));
     QVERIFY(form.isVisible());
     QTest::mouseMove(&form, QPoint(1, 60));
-    QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(form.cursor().shape(), Qt::SizeHorCursor);
     QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(1, 60));
     QTest::mouseMove(&form, QPoint(-30, 60));
     QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(-30, 60));
-    QCOMPARE(form.geometry(), QRect(100, 100, 300, 120));
+    QCOMPARE(form.geometry(), QRect(69, 100, 331, 120));
+    const QPoint bottomRight(form.width() - 1, form.height() - 1);
+    QTest::mousePress(&form, Qt::LeftButton, {}, bottomRight);
+    QTest::mouseMove(&form, bottomRight - QPoint(100, 50));
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, bottomRight - QPoint(100, 50));
+    QCOMPARE(form.geometry(), QRect(69, 100, 300, 120));
     QTest::mouseDClick(&form, Qt::LeftButton, {}, QPoint(80, 12));
     QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(80, 12));
     QVERIFY(!form.isMaximized());
@@ -415,19 +424,31 @@ void GradientFormTest::sizingCursorOverTheEdges()
     QCOMPARE(form.ClientArea()->cursor().shape(), Qt::ArrowCursor);
 }
 
-// Offscreen there is no desktop to move the window: it follows the mouse.
+void GradientFormTest::draggingTheCaptionMoves_data()
+{
+    QTest::addColumn<QPoint>("delta");
+
+    QTest::newRow("far") << QPoint(30, 20);
+    QTest::newRow("the first pixel") << QPoint(1, 0);
+    QTest::newRow("three pixels up") << QPoint(0, -3);
+}
+
+// Offscreen there is no desktop to move the window: it follows the mouse,
+// with no threshold to lag behind.
 void GradientFormTest::draggingTheCaptionMoves()
 {
+    QFETCH(QPoint, delta);
     ProbeForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QRect start = form.geometry();
-    QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(80, 12));
-    QMouseEvent move(QEvent::MouseMove, QPointF(80, 12), form.mapToGlobal(QPointF(110, 32)), Qt::NoButton,
-                     Qt::LeftButton, {});
+    const QPoint press(80, 12);
+    QTest::mousePress(&form, Qt::LeftButton, {}, press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(press), form.mapToGlobal(QPointF(press + delta)),
+                     Qt::NoButton, Qt::LeftButton, {});
     QCoreApplication::sendEvent(&form, &move);
-    QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(110, 32));
-    QCOMPARE(form.geometry(), start.translated(30, 20));
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, press + delta);
+    QCOMPARE(form.geometry(), start.translated(delta));
 }
 
 void GradientFormTest::bordersGiveTheClientArea()
@@ -440,6 +461,39 @@ void GradientFormTest::bordersGiveTheClientArea()
     QCOMPARE(form.ClientArea()->geometry(),
              QRect(SizingFrame, SizingFrame + CaptionHeight, 300 - 2 * SizingFrame,
                    120 - 2 * SizingFrame - CaptionHeight));
+}
+
+void GradientFormTest::maximisedFormHasNoFrame()
+{
+    using namespace desktop;
+    ProbeForm form;
+    form.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(form.isMaximized());
+    const QSize screen = form.size();
+    QCOMPARE(form.CaptionBarRect(), (EdgeRect {0, 0, screen.width(), CaptionHeight - 1}));
+    QTRY_COMPARE(form.ClientArea()->geometry(),
+                 QRect(0, CaptionHeight, screen.width(), screen.height() - CaptionHeight));
+    QVERIFY(form.grab().toImage().pixel(0, 0) != SystemColor(ColorButtonFace).rgb());
+    QTest::mouseMove(&form, QPoint(0, 60));
+    QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
+
+    form.showNormal();
+    QTRY_VERIFY(!form.isMaximized());
+    QCOMPARE(form.CaptionBarRect().top, SizingFrame);
+    QTRY_COMPARE(form.ClientArea()->geometry().topLeft(), QPoint(SizingFrame, SizingFrame + CaptionHeight));
+    QCOMPARE(form.grab().toImage().pixel(0, 0), SystemColor(ColorButtonFace).rgb());
+}
+
+// Fitts: the pointer thrown into the corner lands on the close button.
+void GradientFormTest::cornerPixelClosesMaximisedForm()
+{
+    ProbeForm form;
+    form.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(form.isMaximized());
+    QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(form.width() - 1, 0));
+    QTRY_VERIFY(!form.isVisible());
 }
 
 QTEST_MAIN(GradientFormTest)

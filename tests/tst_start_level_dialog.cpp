@@ -56,6 +56,7 @@ void StartLevelDialogTest::captionAndFrame()
     QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint) && !flags.testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(form->font().pixelSize(), 14);
     QCOMPARE(form->geometry(), QRect(227, 115, 236, 150));
+    QCOMPARE(form->minimumSize(), QSize(236, 150));
     QCOMPARE(form->GradientStartColor(), TColor {127});
     QCOMPARE(form->GradientStopColor(), TColor {0xFF0000});
 }

@@ -186,6 +186,7 @@ void TestDifficultyDialogTest::captionAndFrame()
         QVERIFY(!flags.testFlag(button));
     QCOMPARE(form->font().pixelSize(), 14);
     QCOMPARE(form->geometry(), QRect(200, 108, 377, 316));
+    QCOMPARE(form->minimumSize(), QSize(377, 316));
     QCOMPARE(form->GradientStartColor(), TColor {127});
     QCOMPARE(form->GradientStopColor(), TColor {0xFF0000});
 }

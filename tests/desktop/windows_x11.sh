@@ -6,6 +6,11 @@
 # the option and best-scores dialogs are transient for the board, offer no
 # minimising and stay above the board when it is clicked; the box is wide
 # enough for its caption; "Pomoc" brings back a minimised about window.
+# The frame: a maximised window's caption meets the screen's top and its
+# close button the corner pixel; a caption drag moves the window exactly
+# with the pointer, from its first pixel, and a double click on the caption
+# maximises and restores; a dialog sizes from its corner, not below its
+# design size.
 # Run: KWINTOR_BINARY=build/windows/game/kwintor bash tests/desktop/windows_x11.sh
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -59,6 +64,46 @@ not_hidden() { ! hidden "$1"; }
 
 gone() { ! xdotool search --onlyvisible --pid "$game_pid" --name . | grep -qx "$1"; }
 
+# Where a window lies on the screen, as "left top width height".
+bounds() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
+}
+
+at_bounds() { [[ $(bounds "$1") == "$2" ]]; }
+
+# Waits a few seconds at most for WINDOW to lie at BOUNDS.
+settles_at() { timeout_seconds=5 wait_until at_bounds "$1" "$2"; }
+
+maximised() { property "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_MAXIMIZED_VERT, _NET_WM_STATE_MAXIMIZED_HORZ'; }
+
+becomes_maximised() { timeout_seconds=5 wait_until maximised "$1"; }
+
+# The colour of one screen pixel, as #RRGGBB.
+pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1; }
+
+# A window dragged with the left button from X,Y: first by one pixel,
+# after which it lies at FIRST already, then on to DX,DY from the press.
+drag() {
+    local window=$1 x=$2 y=$3 dx=$4 dy=$5 first=$6
+    xdotool mousemove "$x" "$y" mousedown 1
+    xdotool mousemove "$((x + 1))" "$y"
+    check "the window follows the first pixel of a drag" settles_at "$window" "$first"
+    xdotool mousemove "$((x + dx))" "$((y + dy))"
+    # The window manager has the drag: it sees the release.
+    sleep 0.3
+    xdotool mouseup 1
+}
+
+# The left button pressed at X,Y, moved once by DX,DY and released.
+flick() {
+    xdotool mousemove "$1" "$2" mousedown 1 mousemove "$(($1 + $3))" "$(($2 + $4))"
+    sleep 0.3
+    xdotool mouseup 1
+}
+
+double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; }
+
 use_private_session
 start_xvfb
 start_openbox
@@ -66,6 +111,12 @@ start_game
 board=$(game_window)
 xdotool windowactivate --sync "$board"
 check "the board's title is its caption" title_is "$board" Kwintor
+screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
+screen_height=$(xwininfo -root | awk '/Height:/ {print $2}')
+check "the board opens maximised over the whole screen" settles_at "$board" "0 0 $screen_width $screen_height"
+# Dark red to blue from the corner pixels on: no frame around the caption.
+check "the maximised board's caption starts at the top-left pixel" test "$(pixel 0 0)" = '#7F0000'
+check "the maximised board's caption reaches the top-right pixel" test "$(pixel "$((screen_width - 1))" 0)" = '#0000FF'
 
 click_at "${give_up[@]}"
 box=$(window_named "$application_title") || fail "no game-over box after giving up"
@@ -96,6 +147,13 @@ check "the start-level dialog is transient for the board" transient_for "$dialog
 click_at "${empty_board[@]}"
 sleep 0.5
 check "the start-level dialog stays above the board clicked" on_top "$dialog"
+read -r left top width height <<<"$(bounds "$dialog")"
+drag "$dialog" "$((left + width - 1))" "$((top + height - 1))" 60 40 "$left $top $((width + 1)) $height"
+check "the start-level dialog grows by its bottom-right corner" \
+    settles_at "$dialog" "$left $top $((width + 60)) $((height + 40))"
+import -window root "$scratch/start-level-resized.png"
+flick "$((left + width + 59))" "$((top + height + 39))" -150 -120
+check "the start-level dialog shrinks no smaller than designed" settles_at "$dialog" "$left $top $width $height"
 # "Anuluj", in window pixels: frame, caption, then its place in the group.
 xdotool mousemove --window "$dialog" 178 107 click 1
 wait_until gone "$dialog" || fail "the start-level dialog did not close"
@@ -117,6 +175,31 @@ check "the about window minimises by itself" hidden "$about"
 xdotool windowactivate --sync "$board"
 click_at "${menu_pomoc[@]}"
 check "Pomoc brings the minimised about window back" wait_until not_hidden "$about"
+
+xdotool windowactivate --sync "$about"
+read -r left top width height <<<"$(bounds "$about")"
+drag "$about" "$((left + 150))" "$((top + 12))" 120 80 "$((left + 1)) $top $width $height"
+check "a caption drag of 120,80 moves the about window by exactly that" \
+    settles_at "$about" "$((left + 120)) $((top + 80)) $width $height"
+xdotool mousemove 700 600
+sleep 0.3
+check "the window stays put once the drag is over" at_bounds "$about" "$((left + 120)) $((top + 80)) $width $height"
+read -r left top width height <<<"$(bounds "$about")"
+flick "$((left + 150))" "$((top + 12))" 3 -2
+check "a caption drag of 3,-2 moves the about window by exactly that" \
+    settles_at "$about" "$((left + 3)) $((top - 2)) $width $height"
+normal=$(bounds "$about")
+read -r left top width height <<<"$normal"
+double_click "$((left + 150))" "$((top + 12))"
+check "a double click on the caption maximises" becomes_maximised "$about"
+check "the maximised window covers the screen, caption at the top" \
+    settles_at "$about" "0 0 $screen_width $screen_height"
+double_click 300 8
+check "another double click restores" settles_at "$about" "$normal"
+double_click "$((left + 150))" "$((top + 12))"
+becomes_maximised "$about" || fail "the about window did not maximise again"
+xdotool mousemove "$((screen_width - 1))" 0 click 1
+check "the top-right pixel is the maximised window's close button" wait_until gone "$about"
 
 fail_if_any_check_failed
 echo "PASS: windows on X11"
