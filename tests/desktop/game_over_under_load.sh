@@ -39,7 +39,8 @@ follow_active_window() {
 next_active() {
     local line
     read -r -t "$1" -u "$active_stream" line || return 1
-    active=$(( ${line##*# } ))
+    # None before the window manager has named one.
+    [[ $line == *'# '* ]] && active=$(( ${line##*# } )) || active=0
 }
 
 # Reads on until the active window is WINDOW; says false on seeing any of
@@ -68,7 +69,7 @@ wait_for_other_than_board() {
     done
 }
 
-is_box() { [[ $(xprop -id "$1" _NET_WM_NAME) == *"= \"$application_title\"" ]]; }
+is_box() { [[ $(xprop -id "$1" _NET_WM_NAME 2>/dev/null) == *"= \"$application_title\"" ]]; }
 
 mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 
