@@ -70,7 +70,7 @@ void TForm1::AnnounceRound(const QString& opening)
 void TForm1::AnswerQuestion(BoardQuestion question)
 {
     switch (question) {
-    case BoardQuestion::Equation:
+    case BoardQuestion::WholeEquation:
         Komunikat->Announce(EquationSpeech(shownRound_.operandCount, shownRound_.target));
         break;
     case BoardQuestion::Clock: Komunikat->Announce(czas->accessibleName()); break;

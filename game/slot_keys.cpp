@@ -35,7 +35,7 @@ std::optional<SlotKeyAction> SlotKeyActionFor(int key, Qt::KeyboardModifiers mod
     case Qt::Key_Down: return SlotMove::Next;
     case Qt::Key_Home: return SlotMove::First;
     case Qt::Key_End: return SlotMove::Last;
-    case Qt::Key_Equal: return BoardQuestion::Equation;
+    case Qt::Key_Equal: return BoardQuestion::WholeEquation;
     case Qt::Key_C: return BoardQuestion::Clock;
     case Qt::Key_P: return BoardQuestion::Score;
     default: return std::nullopt;

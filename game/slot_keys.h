@@ -15,7 +15,7 @@ namespace kwintor {
 enum class SlotMove { Previous, Next, First, Last };
 
 // What a player may ask a screen reader to say again.
-enum class BoardQuestion { Equation, Clock, Score };
+enum class BoardQuestion { WholeEquation, Clock, Score };
 
 // What a key asks of the slot in focus: an operator to put in (Empty
 // empties the slot), a move of the focus along the slots, or a question.

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages of the named lists in scripts/packages/ that
 # this machine is missing: play (building and playing), test, fuzz, bench,
-# package, icons. Usage: scripts/install-deps.sh LIST...
+# package, icons, check. Usage: scripts/install-deps.sh LIST...
 # Runs apt-get directly as root, through sudo otherwise; never asks questions.
 # Without either it prints the line to run as root and stops.
 set -euo pipefail

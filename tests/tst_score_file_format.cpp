@@ -110,7 +110,7 @@ void ScoreFileFormatTest::reading()
 
         for (std::size_t number = 1; number <= ScoreTableSize; ++number) {
             const auto expected =
-                number <= std::size_t(entries.size()) ? entries[number - 1] : qMakePair(QString(), 0);
+                number <= std::size_t(entries.size()) ? entries[qsizetype(number) - 1] : qMakePair(QString(), 0);
             QCOMPARE(table[number].Name, expected.first);
             QCOMPARE(int(table[number].Score), expected.second);
         }

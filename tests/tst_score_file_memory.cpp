@@ -17,7 +17,7 @@ namespace {
 // What a load may hold at most, beyond the file's own bytes read in and
 // the names decoded from them.
 constexpr std::size_t BytesPerFileByte = 8;
-constexpr std::size_t FixedBytes = 64 * 1024;
+constexpr std::size_t FixedBytes = std::size_t {64} * 1024;
 
 QByteArray Repeated(const QByteArray& piece, qsizetype size)
 {

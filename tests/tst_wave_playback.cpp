@@ -52,7 +52,7 @@ QByteArray Wave(const WaveLayout& layout)
         Little32(rate * frameSize) + Little16(frameSize) + Little16(layout.bitsPerSample) +
         layout.formatExtra;
     const QByteArray body = "WAVE" + layout.chunksBeforeFormat + Chunk("fmt ", format) +
-        Chunk("data", QByteArray(layout.samples * frameSize, '\0'));
+        Chunk("data", QByteArray(qsizetype(layout.samples) * frameSize, '\0'));
     return "RIFF" + Little32(quint32(body.size())) + body;
 }
 
@@ -108,7 +108,7 @@ void WavePlaybackTest::init()
 
 QString WavePlaybackTest::Write(const QString& name, const QByteArray& bytes)
 {
-    const QString path = folder_->filePath(name);
+    QString path = folder_->filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
