@@ -7,14 +7,14 @@
 
 #include "dialog_frame.h"
 #include "error_display.h"
-#include "game_settings.h"
 
 namespace kwintor {
 
 TForm3* Form3 = nullptr;
 
-TForm3::TForm3(QWidget* parent)
+TForm3::TForm3(Settings& settings, QWidget* parent)
     : TGradientForm(parent)
+    , settings_(settings)
 {
     SetUpDialogFrame(*this, QStringLiteral("Opcje "), CaptionButtons::None, {227, 115, 236, 150});
     wybor = Placed(new QGroupBox(QStringLiteral("Wybór poziomu :")), "wybor", {0, 0, 228, 119});
@@ -38,7 +38,7 @@ void TForm3::FormCreate() { SetDialogGradient(*this); }
 
 void TForm3::Button1Click()
 {
-    GameSettings.StartLevel = SpinEdit1->value();
+    settings_.StartLevel = SpinEdit1->value();
     SetModalResult(mrOk);
 }
 
