@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "error_display.h"
-#include "game_settings.h"
 #include "placed.h"
 #include "window_frame.h"
 
@@ -14,8 +13,9 @@ namespace kwintor {
 
 TForm3* Form3 = nullptr;
 
-TForm3::TForm3(QWidget* parent)
+TForm3::TForm3(Settings& settings, QWidget* parent)
     : TGradientForm(parent)
+    , settings_(settings)
 {
     SetUpWindowFrame(*this, QStringLiteral("Opcje "), CaptionButtons::None, {227, 115, 236, 150},
                      WindowFontHeight);
@@ -40,7 +40,7 @@ void TForm3::FormCreate() { SetCaptionGradient(*this); }
 
 void TForm3::Button1Click()
 {
-    GameSettings.StartLevel = SpinEdit1->value();
+    settings_.StartLevel = SpinEdit1->value();
     SetModalResult(mrOk);
 }
 

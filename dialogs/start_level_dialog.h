@@ -8,16 +8,18 @@
 #include <QPushButton>
 
 #include "gform.h"
+#include "settings.h"
 #include "step_spin_box.h"
 
 namespace kwintor {
 
-// The start-level dialog: the level a new game starts from.
+// The start-level dialog: the level a new game starts from, written into
+// `settings` when confirmed.
 class TForm3 : public TGradientForm {
     Q_OBJECT
 
 public:
-    explicit TForm3(QWidget* parent = nullptr);
+    explicit TForm3(Settings& settings, QWidget* parent = nullptr);
 
     QGroupBox* wybor;
     QLabel* Label1;
@@ -29,6 +31,8 @@ private:
     void FormCreate();
     void Button1Click();
     void Button2Click();
+
+    Settings& settings_;
 };
 
 extern TForm3* Form3;

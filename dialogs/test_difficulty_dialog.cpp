@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "error_display.h"
-#include "game_settings.h"
 #include "message_boxes.h"
 #include "placed.h"
 #include "window_frame.h"
@@ -27,8 +26,9 @@ QCheckBox* NewOperatorBox(QGroupBox* group, const char* name, const QString& cap
 
 }  // namespace
 
-TForm2::TForm2(QWidget* parent)
+TForm2::TForm2(Settings& settings, QWidget* parent)
     : TGradientForm(parent)
+    , settings_(settings)
 {
     SetUpWindowFrame(*this, QStringLiteral("Wybór poziomu trudności"), CaptionButtons::None,
                      {200, 108, 377, 316}, WindowFontHeight);
@@ -101,11 +101,11 @@ void TForm2::OkClick()
         ShowMessageBox(QStringLiteral("Zaznacz co najmniej jedno działanie."));
         return;
     }
-    GameSettings.OperandCount = static_cast<std::uint8_t>(zl->value() + 1);
-    GameSettings.OperatorMask = mask;
-    GameSettings.TestLargestOperand = static_cast<std::uint8_t>(zak->value());
+    settings_.OperandCount = static_cast<std::uint8_t>(zl->value() + 1);
+    settings_.OperatorMask = mask;
+    settings_.TestLargestOperand = static_cast<std::uint8_t>(zak->value());
     SetModalResult(mrOk);
-    GameSettings.CurrentLevel = TestMode;
+    settings_.CurrentLevel = TestMode;
 }
 
 void TForm2::AnulujClick() { SetModalResult(mrCancel); }

@@ -10,16 +10,18 @@
 
 #include "equation.h"
 #include "gform.h"
+#include "settings.h"
 #include "step_spin_box.h"
 
 namespace kwintor {
 
-// The test-difficulty dialog: how many operations and which operators.
+// The test-difficulty dialog: how many operations and which operators,
+// written into `settings` when confirmed.
 class TForm2 : public TGradientForm {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit TForm2(Settings& settings, QWidget* parent = nullptr);
 
     // The operators of the checked boxes.
     OperatorMask CheckedOperators() const;
@@ -44,6 +46,8 @@ private:
     void FormCreate();
     void OkClick();
     void AnulujClick();
+
+    Settings& settings_;
 };
 
 extern TForm2* Form2;

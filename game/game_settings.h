@@ -3,25 +3,12 @@
 
 #pragma once
 
-#include <cstdint>
-
-#include "equation.h"
+#include "settings.h"
 
 namespace kwintor {
 
-// CurrentLevel of test mode, also after a game has ended.
-inline constexpr std::int32_t TestMode = -1;
-
-struct Settings {
-    std::int32_t CurrentLevel = TestMode;
-    std::int32_t StartLevel = 1;
-    std::uint8_t OperandCount = 2;
-    kwintor::OperatorMask OperatorMask = AllOperators;
-    // Test equations only; every game level takes its bound from the level table.
-    std::uint8_t TestLargestOperand = 10;
-};
-
-// Lives for one run with the defaults above; nothing is kept between runs.
+// The game's settings, which the option dialogs are handed to write. Lives
+// for one run with the defaults; nothing is kept between runs.
 inline constinit Settings GameSettings;
 
 }  // namespace kwintor

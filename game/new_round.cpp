@@ -38,7 +38,8 @@ void TForm1::NewRound()
     PlayerOperators.Fill(OperatorCode::Empty);
     const std::uint8_t largestOperand = testMode ? GameSettings.TestLargestOperand : row.LargestOperand;
     if (!GenerateEquation(operandCount, mask, largestOperand))
-        throw Error(QStringLiteral("Nie można ułożyć równania o %1 liczbach").arg(operandCount));
+        throw Error(
+            QStringLiteral("Nie można ułożyć równania o %1 liczbach").arg(operandCount).toStdString());
     shownRound_ = {operandCount, EquationTarget(operandCount)};
     Wynik->SetCaption(QStringLiteral("=") + QString::number(shownRound_.target));
     std::string equationText;

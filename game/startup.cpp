@@ -10,6 +10,7 @@
 
 #include "about_window.h"
 #include "desktop_metrics.h"
+#include "game_settings.h"
 #include "main_window.h"
 #include "najlepsi.h"
 #include "start_level_dialog.h"
@@ -37,9 +38,9 @@ KwintorWindows::KwintorWindows()
     main_ = std::make_unique<TForm1>();
     Form1 = main_.get();
     SetMainWindow(Form1);
-    testDifficulty_ = std::make_unique<TForm2>(Form1);
+    testDifficulty_ = std::make_unique<TForm2>(GameSettings, Form1);
     Form2 = testDifficulty_.get();
-    startLevel_ = std::make_unique<TForm3>(Form1);
+    startLevel_ = std::make_unique<TForm3>(GameSettings, Form1);
     Form3 = startLevel_.get();
     about_ = std::make_unique<TForm4>(Form1);
     Form4 = about_.get();

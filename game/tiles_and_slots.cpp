@@ -86,7 +86,7 @@ void TForm1::PlayDropSound()
     try {
         grajek->Open(DropSoundFile);
     } catch (const Error& error) {
-        throw Error(error.Message() + SoundOffHint);
+        throw Error((MessageOf(error) + SoundOffHint).toStdString());
     }
     grajek->Play();
 }

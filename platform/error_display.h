@@ -6,21 +6,15 @@
 #include <QString>
 
 #include <exception>
-#include <stdexcept>
 #include <type_traits>
 #include <utility>
 
+#include "error.h"
+
 namespace kwintor {
 
-// A failure of a file or device, carrying the text shown to the player.
-class Error : public std::runtime_error {
-public:
-    explicit Error(const QString& message)
-        : std::runtime_error(message.toStdString())
-    {
-    }
-    QString Message() const { return QString::fromUtf8(what()); }
-};
+// The text an exception carries for the player.
+inline QString MessageOf(const std::exception& error) { return QString::fromUtf8(error.what()); }
 
 // The box for an error nothing else caught: the application title as
 // caption, `message` followed by ".", a stop icon and OK. Modal.
@@ -33,7 +27,7 @@ template <typename Action> void RunGuarded(Action&& action) noexcept
     try {
         std::forward<Action>(action)();
     } catch (const std::exception& error) {
-        ShowErrorDisplay(QString::fromUtf8(error.what()));
+        ShowErrorDisplay(MessageOf(error));
     } catch (...) {
         ShowErrorDisplay(QStringLiteral("Nieznany błąd"));
     }

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "error_display.h"
+#include "error.h"
 #include "wave_format.h"
 
 namespace kwintor {
@@ -16,14 +16,15 @@ namespace {
 void CheckWaveFile(const QString& fileName)
 {
     if (!QFileInfo(fileName).isFile())
-        throw Error(QStringLiteral("Nie znaleziono pliku dźwiękowego „%1”").arg(fileName));
+        throw Error(QStringLiteral("Nie znaleziono pliku dźwiękowego „%1”").arg(fileName).toStdString());
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Nie można odczytać pliku dźwiękowego „%1”").arg(fileName));
+        throw Error(QStringLiteral("Nie można odczytać pliku dźwiękowego „%1”").arg(fileName).toStdString());
     if (!IsPlayableWave(file))
         throw Error(QStringLiteral("Plik „%1” nie jest odtwarzalnym plikiem dźwiękowym WAV "
                                    "(8- lub 16-bitowe PCM)")
-                        .arg(fileName));
+                        .arg(fileName)
+                        .toStdString());
 }
 
 }  // namespace
@@ -40,7 +41,7 @@ void EventSoundPlayback::Open(const QString& fileName)
     openFile_.clear();
     CheckWaveFile(fileName);
     if (output_->Ask() == OutputAnswer::Absent)
-        throw Error(QStringLiteral("Brak urządzenia odtwarzającego dźwięk"));
+        throw Error("Brak urządzenia odtwarzającego dźwięk");
     openFile_ = QFileInfo(fileName).absoluteFilePath();
 }
 

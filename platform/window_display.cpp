@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "error_display.h"
+#include "error.h"
 
 namespace kwintor {
 
@@ -74,7 +74,7 @@ public:
 void ShowModal(QWidget& window)
 {
     if (window.isVisible())
-        throw Error(QStringLiteral("Nie można pokazać modalnie okna, które jest już widoczne"));
+        throw Error("Nie można pokazać modalnie okna, które jest już widoczne");
     const Qt::WindowModality modality = window.windowModality();
     const QPointer<QWidget> alive(&window);
     QEventLoop loop;

@@ -70,8 +70,8 @@ public:
 
     ScoreFileSandbox sandbox;
     FakeWavePlayback* sound = nullptr;
-    kwintor::TForm2 testDifficulty;
-    kwintor::TForm3 startLevel;
+    kwintor::TForm2 testDifficulty {kwintor::GameSettings};
+    kwintor::TForm3 startLevel {kwintor::GameSettings};
     kwintor::TForm4 about;
     kwintor::Tnaj2 bestScores;
     std::unique_ptr<kwintor::TForm1> form;

@@ -9,7 +9,6 @@
 
 #include "about_window.h"
 #include "desktop_metrics.h"
-#include "game_settings.h"
 
 using namespace kwintor;
 
@@ -44,7 +43,6 @@ private:
 
 void AboutWindowTest::init()
 {
-    GameSettings = Settings {};
     form = std::make_unique<TForm4>();
 }
 

@@ -320,7 +320,7 @@ void BestScoresTest::failedSaveAtGameOverShowsNoTable()
         EnterBestScore(7);
         QFAIL("the save did not fail");
     } catch (const ScoreFileError& error) {
-        QCOMPARE(error.Message(), QStringLiteral("File access denied"));
+        QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("File access denied"));
     }
     QCOMPARE(script.Answered(), 1);
     QCOMPARE(ScoreTable[1].Name, QStringLiteral("Ala"));

@@ -276,7 +276,7 @@ void DragAndDropTest::dragPictureFollowsTheCursor()
 void DragAndDropTest::throwingDropHandlerIsShownAndTheGameGoesOn()
 {
     board_->Box(QStringLiteral("b")).SetDropHandler([](PictureBox&, PictureBox&) {
-        throw Error(QStringLiteral("Nie można odtworzyć dźwięku"));
+        throw Error("Nie można odtworzyć dźwięku");
     });
     QString shown;
     bool dragOverWhileShown = false;

@@ -146,7 +146,7 @@ void ScoreFileFormatTest::badScores()
             QFAIL("the bad score was read");
         } catch (const ScoreFileError& error) {
             QCOMPARE(error.Code(), int(ScoreFileError::InvalidNumericInput));
-            QCOMPARE(error.Message(), QStringLiteral("Invalid numeric input"));
+            QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Invalid numeric input"));
         }
         QCOMPARE(table[1].Name, QStringLiteral("Ala"));
         QCOMPARE(table[1].Score, std::uint16_t {12});

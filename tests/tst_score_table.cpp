@@ -27,7 +27,7 @@ QString ErrorOf(void (*operation)())
     try {
         operation();
     } catch (const ScoreFileError& error) {
-        return error.Message();
+        return QString::fromUtf8(error.what());
     }
     return {};
 }
@@ -377,7 +377,7 @@ void ScoreTableTest::systemErrors()
 
     const ScoreFileError error = ScoreFileError::FromErrno(systemError);
     QCOMPARE(error.Code(), code);
-    QCOMPARE(error.Message(), message);
+    QCOMPARE(QString::fromUtf8(error.what()), message);
 }
 
 void ScoreTableTest::sort_data()

@@ -48,7 +48,7 @@ void SoakTest::CheckScoreFile(const QString& lastName)
     try {
         ReadScoreFile(ScoreFileSandbox::Read(), read);
     } catch (const ScoreFileError& error) {
-        QFAIL(qPrintable(error.Message()));
+        QFAIL(error.what());
     }
     QCOMPARE(read[1].Name, lastName);
     for (std::size_t i = 1; i < ScoreTableSize; ++i)

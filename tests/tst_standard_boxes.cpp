@@ -87,7 +87,7 @@ void Show(Box box)
 void Throw(Fault fault)
 {
     switch (fault) {
-    case Fault::GameError: throw Error(QStringLiteral("Nie można zapisać pliku „wyniki.naj”"));
+    case Fault::GameError: throw Error("Nie można zapisać pliku „wyniki.naj”");
     case Fault::StandardError: throw std::runtime_error("Zapis się nie udał");
     case Fault::Other: throw 7;
     }

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "desktop_metrics.h"
-#include "game_settings.h"
 #include "modal_answer.h"
 #include "start_level_dialog.h"
 
@@ -33,13 +32,14 @@ private slots:
 
 private:
     void ShowForm();
+    Settings settings;  // the dialog's own, fresh for every test
     std::unique_ptr<TForm3> form;
 };
 
 void StartLevelDialogTest::init()
 {
-    GameSettings = Settings {};
-    form = std::make_unique<TForm3>();
+    settings = Settings {};
+    form = std::make_unique<TForm3>(settings);
 }
 
 void StartLevelDialogTest::ShowForm()
@@ -166,7 +166,7 @@ void StartLevelDialogTest::buttons()
     QFETCH(int, result);
     QFETCH(int, startLevel);
 
-    GameSettings.CurrentLevel = 5;
+    settings.CurrentLevel = 5;
     ModalAnswer answer([&](QWidget& modal) {
         auto* spin = modal.findChild<QSpinBox*>(QStringLiteral("SpinEdit1"));
         QTest::keyClick(spin, Qt::Key_Up);
@@ -175,8 +175,8 @@ void StartLevelDialogTest::buttons()
     });
     QCOMPARE(form->ShowModal(), result);
     QVERIFY(answer.Answered());
-    QCOMPARE(GameSettings.StartLevel, startLevel);
-    QCOMPARE(GameSettings.CurrentLevel, 5);
+    QCOMPARE(settings.StartLevel, startLevel);
+    QCOMPARE(settings.CurrentLevel, 5);
 }
 
 void StartLevelDialogTest::valueStaysForTheNextShowing_data()

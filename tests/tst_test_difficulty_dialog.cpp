@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "desktop_metrics.h"
-#include "game_settings.h"
 #include "modal_answer.h"
 #include "test_difficulty_dialog.h"
 
@@ -151,13 +150,14 @@ private slots:
 private:
     void ShowForm();
     void Uncheck(const QStringList& boxes);
+    Settings settings;  // the dialog's own, fresh for every test
     std::unique_ptr<TForm2> form;
 };
 
 void TestDifficultyDialogTest::init()
 {
-    GameSettings = Settings {};
-    form = std::make_unique<TForm2>();
+    settings = Settings {};
+    form = std::make_unique<TForm2>(settings);
 }
 
 void TestDifficultyDialogTest::ShowForm()
@@ -357,7 +357,7 @@ void TestDifficultyDialogTest::maskFromTheBoxes()
     Uncheck(cleared);
     QTest::mouseClick(form->Ok, Qt::LeftButton);
     QVERIFY(!form->isVisible());
-    QCOMPARE(int(GameSettings.OperatorMask), mask);
+    QCOMPARE(int(settings.OperatorMask), mask);
 }
 
 void TestDifficultyDialogTest::okStoresTheChoice_data()
@@ -389,8 +389,8 @@ void TestDifficultyDialogTest::okStoresTheChoice()
     QFETCH(int, largestOperand);
 
     if (gameRan)
-        GameSettings = AfterAGame();
-    const Settings before = GameSettings;
+        settings = AfterAGame();
+    const Settings before = settings;
     ShowForm();
     for (QChar direction : zlSteps)
         Step(form->zl, direction, StepBy::Keys);
@@ -400,11 +400,11 @@ void TestDifficultyDialogTest::okStoresTheChoice()
 
     QVERIFY(!form->isVisible());
     QCOMPARE(form->ModalResult(), mrOk);
-    QCOMPARE(int(GameSettings.OperandCount), operandCount);
-    QCOMPARE(int(GameSettings.OperatorMask), 15);
-    QCOMPARE(int(GameSettings.TestLargestOperand), largestOperand);
-    QCOMPARE(GameSettings.CurrentLevel, TestMode);
-    QCOMPARE(GameSettings.StartLevel, before.StartLevel);
+    QCOMPARE(int(settings.OperandCount), operandCount);
+    QCOMPARE(int(settings.OperatorMask), 15);
+    QCOMPARE(int(settings.TestLargestOperand), largestOperand);
+    QCOMPARE(settings.CurrentLevel, TestMode);
+    QCOMPARE(settings.StartLevel, before.StartLevel);
 }
 
 void TestDifficultyDialogTest::modalResult_data()
@@ -423,18 +423,18 @@ void TestDifficultyDialogTest::modalResult()
     QFETCH(int, result);
     QFETCH(int, currentLevel);
 
-    GameSettings = AfterAGame();
+    settings = AfterAGame();
     ModalAnswer answer(
         [&](QWidget& modal) { QTest::mouseClick(modal.findChild<QPushButton*>(button), Qt::LeftButton); });
     QCOMPARE(form->ShowModal(), result);
     QVERIFY(answer.Answered());
-    QCOMPARE(GameSettings.CurrentLevel, currentLevel);
+    QCOMPARE(settings.CurrentLevel, currentLevel);
 }
 
 void TestDifficultyDialogTest::cancelKeepsSettingsButNotTheWidgets()
 {
-    GameSettings = AfterAGame();
-    const Settings before = GameSettings;
+    settings = AfterAGame();
+    const Settings before = settings;
     ShowForm();
     QTest::keyClick(form->zl, Qt::Key_Up);
     QTest::keyClick(form->zl, Qt::Key_Up);
@@ -444,7 +444,7 @@ void TestDifficultyDialogTest::cancelKeepsSettingsButNotTheWidgets()
 
     QVERIFY(!form->isVisible());
     QCOMPARE(form->ModalResult(), mrCancel);
-    CompareSettings(GameSettings, before);
+    CompareSettings(settings, before);
 
     ShowForm();
     QCOMPARE(form->zl->value(), 3);
@@ -455,8 +455,8 @@ void TestDifficultyDialogTest::cancelKeepsSettingsButNotTheWidgets()
 
 void TestDifficultyDialogTest::okWithoutOperatorsAsksForOne()
 {
-    GameSettings = AfterAGame();
-    const Settings before = GameSettings;
+    settings = AfterAGame();
+    const Settings before = settings;
     ShowForm();
     Uncheck({"dodawanie", "Odejmowanie", "Mnozenie", "dzielenie"});
     QStringList texts;
@@ -471,7 +471,7 @@ void TestDifficultyDialogTest::okWithoutOperatorsAsksForOne()
     QCOMPARE(texts, QStringList {QStringLiteral("Zaznacz co najmniej jedno działanie.")});
     QVERIFY(form->isVisible());
     QCOMPARE(form->ModalResult(), mrNone);
-    CompareSettings(GameSettings, before);
+    CompareSettings(settings, before);
 }
 
 QTEST_MAIN(TestDifficultyDialogTest)

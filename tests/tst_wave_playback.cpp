@@ -165,7 +165,7 @@ void WavePlaybackTest::openErrors()
     try {
         playback_->Open(path);
     } catch (const Error& error) {
-        thrown = error.Message();
+        thrown = MessageOf(error);
     }
     QCOMPARE(thrown, message.contains(QLatin1String("%1")) ? message.arg(path) : message);
     playback_->Play();
@@ -256,7 +256,7 @@ void WavePlaybackTest::unreadableFile()
     try {
         playback_->Open(path);
     } catch (const Error& error) {
-        thrown = error.Message();
+        thrown = MessageOf(error);
     }
     QCOMPARE(thrown, QStringLiteral("Nie można odczytać pliku dźwiękowego „%1”").arg(path));
 }

@@ -131,7 +131,7 @@ void WindowDisplayTest::visibleWindowIsRefused()
     try {
         ShowModal(window);
     } catch (const Error& error) {
-        message = error.Message();
+        message = MessageOf(error);
     }
     QVERIFY(!message.isEmpty());
     QVERIFY(!reply.Answered());

@@ -16,7 +16,7 @@ public:
     void Open(const QString& fileName) override
     {
         if (!failure.isEmpty())
-            throw kwintor::Error(failure);
+            throw kwintor::Error(failure.toStdString());
         opened << fileName;
     }
     void Play() override { ++plays; }

@@ -3,7 +3,9 @@
 
 #pragma once
 
-#include "error_display.h"
+#include <QString>
+
+#include "error.h"
 
 namespace kwintor {
 

@@ -31,7 +31,7 @@ ScoreFileError::ScoreFileError(int ownCode)
 }
 
 ScoreFileError::ScoreFileError(int code, const QString& message)
-    : Error(message)
+    : Error(message.toStdString())
     , code_(code)
 {
 }

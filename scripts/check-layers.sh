@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Fails on an #include "..." that reaches up or sideways between the layers,
+# and prints each one as file:line. A folder may include its own headers and
+# those of a lower rank, never those of its own rank in another folder or of
+# a higher one. The score file's core sits beside platform, on the engine
+# alone, so that its reader and the fuzzer need no widgets.
+# Usage: scripts/check-layers.sh [SOURCE-ROOT]
+set -euo pipefail
+root=${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+cd "$root"
+
+declare -A rank=(
+    [engine]=0
+    [platform]=1 [scores/core]=1
+    [frame]=2
+    [dialogs]=3 [scores]=3
+    [game]=4
+)
+mapfile -t folders < <(printf '%s\n' "${!rank[@]}" | sort)
+
+# Sets `layer` to the layer of a path: the longest folder of the table that
+# holds it (in a variable, since a subshell per include is slow).
+layer_of() {
+    local candidate
+    layer=""
+    for candidate in "${folders[@]}"; do
+        if [[ $1 == "$candidate"/* && ${#candidate} -gt ${#layer} ]]; then
+            layer=$candidate
+        fi
+    done
+}
+
+# Includes are written as the path below a layer's own folder, which is that
+# layer's include directory, or below an enclosing layer's (core/...); a name
+# in two layers would be a guess.
+declare -A header_layer=()
+status=0
+for folder in "${folders[@]}"; do
+    [[ -d $folder ]] || continue
+    while IFS= read -r header; do
+        layer_of "$header"
+        [[ $layer == "$folder" ]] || continue
+        name=${header#"$folder"/}
+        if [[ -n ${header_layer[$name]:-} ]]; then
+            echo "$header: the header name $name is in ${header_layer[$name]} too" >&2
+            status=1
+        fi
+        for enclosing in "${folders[@]}"; do
+            [[ $header == "$enclosing"/* ]] && header_layer[${header#"$enclosing"/}]=$folder
+        done
+    done < <(find "$folder" -name '*.h' | sort)
+done
+
+for folder in "${folders[@]}"; do
+    [[ -d $folder ]] || continue
+    while IFS=: read -r file line text; do
+        layer_of "$file"
+        own=$layer
+        [[ $own == "$folder" ]] || continue
+        [[ $text =~ \"([^\"]+)\" ]] || continue
+        included=${BASH_REMATCH[1]}
+        # The compiler looks beside the including file first.
+        if [[ -f ${file%/*}/$included ]]; then
+            layer_of "$(realpath --relative-to=. "${file%/*}/$included")"
+            target=$layer
+        else
+            target=${header_layer[$included]:-}
+        fi
+        # Generated files and headers outside the layers (moc output) pass.
+        [[ -n $target && $target != "$own" ]] || continue
+        if (( rank[$target] >= rank[$own] )); then
+            echo "$file:$line: $own (rank ${rank[$own]}) includes \"$included\" of $target (rank ${rank[$target]})" >&2
+            status=1
+        fi
+    done < <(grep -rnE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$folder" | sort -t: -k1,1 -k2,2n)
+done
+exit "$status"
