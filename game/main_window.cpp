@@ -92,11 +92,19 @@ TForm1::~TForm1() = default;
 // the later one is drawn on top and gets the mouse.
 void TForm1::CreateBoard()
 {
-    using Shape = Bevel::Shape;
     QWidget* board = ClientArea();
+    CreateBoxes(board);
+    CreatePalette(board);
+    CreateEquationRow(board);
+    CreateScoreAndClock(board);
+    CreateControls(board);
+}
+
+void TForm1::CreateBoxes(QWidget* board)
+{
+    using Shape = Bevel::Shape;
     const LabelLook boldCaption {desktop::SansSerifFont(11, true), Qt::black, {}, Qt::AlignHCenter};
     const LabelLook windowText {font(), palette().color(QPalette::WindowText), {}, Qt::AlignHCenter};
-
     Bevel10 = NewBevel(board, "Bevel10", Shape::TopLine, {8, 0, 625, 17});
     opis = NewLabel(board, "opis", {16, 8, 609, 13}, {}, boldCaption);
     Label2 = NewLabel(board, "Label2", {34, 32, 575, 13},
@@ -107,6 +115,11 @@ void TForm1::CreateBoard()
     Bevel7 = NewBevel(board, "Bevel7", Shape::Box, {360, 200, 105, 65});
     Bevel6 = NewBevel(board, "Bevel6", Shape::Box, {248, 200, 105, 65});
     Bevel5 = NewBevel(board, "Bevel5", Shape::Box, {8, 200, 233, 65});
+}
+
+void TForm1::CreatePalette(QWidget* board)
+{
+    using Shape = Bevel::Shape;
     Bevel4 = NewBevel(board, "Bevel4", Shape::Frame, {184, 208, 49, 50});
     Bevel3 = NewBevel(board, "Bevel3", Shape::Frame, {128, 208, 49, 50});
     Bevel2 = NewBevel(board, "Bevel2", Shape::Frame, {72, 208, 49, 50});
@@ -118,6 +131,12 @@ void TForm1::CreateBoard()
     Image3 =
         NewPicture(board, "Image3", {136, 216, 33, 33}, TilePicture(OperatorCode::Multiplication, ratio));
     Image4 = NewPicture(board, "Image4", {192, 216, 33, 33}, TilePicture(OperatorCode::Division, ratio));
+}
+
+// Only the first slot and the first two numbers show until a round needs more.
+void TForm1::CreateEquationRow(QWidget* board)
+{
+    using Shape = Bevel::Shape;
     Beve1 = NewBevel(board, "Beve1", Shape::Frame, {64, 63, 49, 50});
     Image5 = NewPicture(board, "Image5", {72, 72, 33, 33});
     X1 = NewLabel(board, "X1", {8, 56, 12, 55}, {}, OperandLook(Qt::AlignHCenter));
@@ -132,6 +151,14 @@ void TForm1::CreateBoard()
     Beve4 = NewBevel(board, "Beve4", Shape::Frame, {392, 63, 49, 50});
     Image8 = NewPicture(board, "Image8", {400, 72, 33, 33});
     X5 = NewLabel(board, "X5", {456, 56, 38, 55}, {}, OperandLook(Qt::AlignHCenter));
+    for (Bevel* frame : {Beve2, Beve3, Beve4})
+        frame->hide();
+    for (Label* operand : {X3, x4, X5})
+        operand->hide();
+}
+
+void TForm1::CreateScoreAndClock(QWidget* board)
+{
     e_punkty = NewLabel(board, "e_punkty", {256, 208, 85, 13}, QStringLiteral("Twoje punkty :"),
                         {desktop::SansSerifFont(11, true), Red,
                          desktop::SystemColor(desktop::ColorInactiveCaptionText), Qt::AlignLeft, true});
@@ -141,8 +168,11 @@ void TForm1::CreateBoard()
                       {desktop::SansSerifFont(11, true), Green, {}, Qt::AlignHCenter});
     czas = NewLabel(board, "czas", {368, 225, 89, 37}, QStringLiteral("0"),
                     {desktop::SansSerifFont(32, true), Green, {}, Qt::AlignHCenter});
-    Bevel9 = NewBevel(board, "Bevel9", Shape::Box, {472, 200, 161, 65});
+    Bevel9 = NewBevel(board, "Bevel9", Bevel::Shape::Box, {472, 200, 161, 65});
+}
 
+void TForm1::CreateControls(QWidget* board)
+{
     // The text field and the buttons lie above every frame, label and picture.
     // Never shown and read by nothing: out of readers' reach before it holds any text.
     Edit1 = Placed(new QLineEdit(board), "Edit1", {512, 416, 121, 21});
@@ -154,11 +184,6 @@ void TForm1::CreateBoard()
     Button2 = Placed(new QPushButton(QStringLiteral("Poddaję grę"), board), "Button2", {480, 232, 145, 25});
     setTabOrder(Button1, Button2);
     Komunikat = Placed(new Announcer(board), "Komunikat", {0, 0, 0, 0});
-
-    for (Bevel* frame : {Beve2, Beve3, Beve4})
-        frame->hide();
-    for (Label* operand : {X3, x4, X5})
-        operand->hide();
 }
 
 void TForm1::CreateMenu()

@@ -129,6 +129,11 @@ protected:
 
 private:
     void CreateBoard();
+    void CreateBoxes(QWidget* board);
+    void CreatePalette(QWidget* board);
+    void CreateEquationRow(QWidget* board);
+    void CreateScoreAndClock(QWidget* board);
+    void CreateControls(QWidget* board);
     void CreateMenu();
     void FormCreate();
     void LayOutOperands(std::uint8_t operandCount);

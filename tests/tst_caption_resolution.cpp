@@ -117,9 +117,10 @@ void CaptionResolutionTest::unchangedAtRatioOne_data()
     const TBorderIcons helpAndMaximize = biSystemMenu | biMaximize | biHelp;
     QTest::newRow("main window") << CaptionCase {640, MainIcons, QStringLiteral("Poziom 1")}
                                  << QByteArray("af91dd49c5f65609");
+    // Maximised, the bar has no sizing frame around it and starts at the corner.
     QTest::newRow("inactive, maximised")
         << CaptionCase {640, MainIcons, QStringLiteral("Poziom 12"), false, true}
-        << QByteArray("de3c3581cdba61f4");
+        << QByteArray("5d33166ccaa1668d");
     QTest::newRow("dialog, text only")
         << CaptionCase {300, 0, QStringLiteral("Poziom trudności testu")} << QByteArray("552218fa4f9bac95");
     QTest::newRow("narrow, in bands") << CaptionCase {60, 0, {}} << QByteArray("a0a08587622b00b9");

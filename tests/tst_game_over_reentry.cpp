@@ -153,7 +153,7 @@ void GameOverReentryTest::TickToTheBoxIn(Opener opener, int& boxes)
             TickToTheBox(boxes);
             ClickButton(*display, QStringLiteral("OK"));
         });
-        RunGuarded([] { throw Error(QStringLiteral("Brak dźwięku")); });
+        RunGuarded([] { throw Error("Brak dźwięku"); });
         break;
     case Opener::About:
         game->form->Pomoc1->trigger();
