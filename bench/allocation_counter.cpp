@@ -37,8 +37,14 @@ std::size_t kwintor::bench::AllocationCount() { return allocations.load(std::mem
 
 void* operator new(std::size_t size) { return AllocateOrThrow(size, 0); }
 void* operator new[](std::size_t size) { return AllocateOrThrow(size, 0); }
-void* operator new(std::size_t size, std::align_val_t alignment) { return AllocateOrThrow(size, InBytes(alignment)); }
-void* operator new[](std::size_t size, std::align_val_t alignment) { return AllocateOrThrow(size, InBytes(alignment)); }
+void* operator new(std::size_t size, std::align_val_t alignment)
+{
+    return AllocateOrThrow(size, InBytes(alignment));
+}
+void* operator new[](std::size_t size, std::align_val_t alignment)
+{
+    return AllocateOrThrow(size, InBytes(alignment));
+}
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size, 0); }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size, 0); }
 void* operator new(std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept

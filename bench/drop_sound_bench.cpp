@@ -151,7 +151,8 @@ void SaveFigures(const QString& path, const QString& server, const Figures& figu
     const QJsonObject json {{"server", server}, {"heard_ms", heard}, {"unheard", figures.unheard}};
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(json).toJson()) < 0)
-        throw std::runtime_error("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+        throw std::runtime_error("cannot write " + path.toStdString() + ": " +
+                                 file.errorString().toStdString());
 }
 
 }  // namespace
@@ -175,8 +176,8 @@ int main(int argc, char** argv)
         std::printf("first drop, not counted: %s\n", board.WarmUp().c_str());
         const Figures figures = MeasureDrops(board, std::max(1, arguments.value(drops).toInt()));
         if (!figures.heardMilliseconds.empty())
-            std::printf("median of %zu drops heard: %.2f ms; %d not heard\n", figures.heardMilliseconds.size(),
-                        Median(figures.heardMilliseconds), figures.unheard);
+            std::printf("median of %zu drops heard: %.2f ms; %d not heard\n",
+                        figures.heardMilliseconds.size(), Median(figures.heardMilliseconds), figures.unheard);
         if (arguments.isSet(json))
             SaveFigures(arguments.value(json), arguments.value(server), figures);
         return figures.unheard == 0 ? 0 : 2;

@@ -91,14 +91,16 @@ bool EvaluatorsAgree()
         EvalStatus.Code = NoError;
         const long double ours = EvaluateExpression(text);
         if (EvalStatus.Code != NoError) {
-            std::fprintf(stderr, "EvaluateExpression failed on %s with code %d\n", text.c_str(), EvalStatus.Code);
+            std::fprintf(stderr, "EvaluateExpression failed on %s with code %d\n", text.c_str(),
+                         EvalStatus.Code);
             return false;
         }
         try {
             parser.SetExpr(text);
             const double theirs = parser.Eval();
             if (static_cast<long double>(theirs) != ours) {
-                std::fprintf(stderr, "%s: EvaluateExpression gives %Lg, muparser %g\n", text.c_str(), ours, theirs);
+                std::fprintf(stderr, "%s: EvaluateExpression gives %Lg, muparser %g\n", text.c_str(), ours,
+                             theirs);
                 return false;
             }
         } catch (const mu::Parser::exception_type& error) {

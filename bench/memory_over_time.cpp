@@ -16,8 +16,8 @@ namespace {
 // The tests' fake keeps a list of every sound, which would be counted here.
 class NoSound : public kwintor::WavePlayback {
 public:
-    void Open(const QString&) override {}
-    void Play() override {}
+    void Open(const QString&) override { }
+    void Play() override { }
 };
 
 }  // namespace

@@ -67,7 +67,8 @@ struct MonitorListener::Shared {
                 return;
             }
             const Clock::time_point arrived = Clock::now();
-            if (std::none_of(block.begin(), block.end(), [](std::int16_t sample) { return std::abs(sample) > Loudest; }))
+            if (std::none_of(block.begin(), block.end(),
+                             [](std::int16_t sample) { return std::abs(sample) > Loudest; }))
                 continue;
             const std::lock_guard lock(mutex);
             lastHeard = arrived;

@@ -63,8 +63,9 @@ void TForm1::SpeakSlots()
 void TForm1::AnnounceRound(const QString& opening)
 {
     const bool testMode = GameSettings.CurrentLevel == TestMode;
-    Komunikat->Announce(opening + RoundSpeech(opis->Caption(), shownRound_.operandCount, shownRound_.target,
-                                              testMode ? 0 : czas->Caption().toInt()));
+    Komunikat->Announce(opening +
+                        RoundSpeech(opis->Caption(), shownRound_.operandCount, shownRound_.target,
+                                    testMode ? 0 : czas->Caption().toInt()));
 }
 
 void TForm1::AnswerQuestion(BoardQuestion question)

@@ -33,7 +33,7 @@ struct PlayRequest {
 
 using Request = std::variant<AskRequest, PlayRequest>;
 
-void SilenceAlsa(const char*, int, const char*, int, const char*, ...) {}
+void SilenceAlsa(const char*, int, const char*, int, const char*, ...) { }
 
 // canberra's ALSA driver opens nothing until a sound plays, so whether
 // ALSA has a device is asked of ALSA itself.

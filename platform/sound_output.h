@@ -9,8 +9,8 @@ namespace kwintor {
 
 // What asking for a sound output gave.
 enum class OutputAnswer {
-    Ready,    // an output is there and takes sounds
-    Absent,   // no sound server and no device
+    Ready,  // an output is there and takes sounds
+    Absent,  // no sound server and no device
     Pending,  // no answer in time; the sound goes out once there is one
 };
 

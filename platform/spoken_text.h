@@ -15,16 +15,16 @@ class SpokenText : public QAccessibleTextInterface {
 public:
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
     int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
     int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
+    void setCursorPosition(int) override { }
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override { return int(SpokenContent().size()); }
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
+    void scrollToSubstring(int, int) override { }
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
 protected:

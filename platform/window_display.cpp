@@ -63,8 +63,9 @@ public:
     {
         auto* box = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::WindowStateChange && box->isMinimized())
-            QMetaObject::invokeMethod(box, [box] { box->setWindowState(box->windowState() & ~Qt::WindowMinimized); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                box, [box] { box->setWindowState(box->windowState() & ~Qt::WindowMinimized); },
+                Qt::QueuedConnection);
         return false;
     }
 };
@@ -111,8 +112,9 @@ QWidget* DialogOwner()
 
 void GiveToOwner(QWidget& box)
 {
-    box.setParent(DialogOwner(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    box.setParent(DialogOwner(),
+                  Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                      Qt::WindowCloseButtonHint);
     new RestoreWhenMinimised(box);
 }
 

@@ -19,7 +19,8 @@ constexpr qsizetype MostCharactersNamed = 10;
 // 16-bit range such as an emoji.
 qsizetype CharacterLength(const QString& text, qsizetype index)
 {
-    return text[index].isHighSurrogate() && index + 1 < text.size() && text[index + 1].isLowSurrogate() ? 2 : 1;
+    return text[index].isHighSurrogate() && index + 1 < text.size() && text[index + 1].isLowSurrogate() ? 2
+                                                                                                        : 1;
 }
 
 QString ControlCharacterName(QChar character)
@@ -71,7 +72,7 @@ QValidator::State PlayerNameValidator::validate(QString& input, int& position) c
         } else {
             QStringList& dropped = length == 1 && first.unicode() < 32 ? controls : foreign;
             const QString name = length == 1 && first.unicode() < 32 ? ControlCharacterName(first)
-                                                                      : input.sliced(index, length);
+                                                                     : input.sliced(index, length);
             if (!dropped.contains(name))
                 dropped << name;
             if (index < position)

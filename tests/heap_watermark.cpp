@@ -8,7 +8,7 @@
 #if defined(__SANITIZE_ADDRESS__)
 
 bool heap_watermark::Supported() { return false; }
-void heap_watermark::Reset() {}
+void heap_watermark::Reset() { }
 std::size_t heap_watermark::PeakGrowth() { return 0; }
 
 #else
@@ -38,8 +38,7 @@ void Taken(void* memory)
     const long long now = held.fetch_add(static_cast<long long>(malloc_usable_size(memory))) +
         static_cast<long long>(malloc_usable_size(memory));
     long long highest = peak.load();
-    while (now > highest && !peak.compare_exchange_weak(highest, now)) {
-    }
+    while (now > highest && !peak.compare_exchange_weak(highest, now)) { }
 }
 
 void Given(void* memory)

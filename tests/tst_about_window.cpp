@@ -41,10 +41,7 @@ private:
     std::unique_ptr<TForm4> form;
 };
 
-void AboutWindowTest::init()
-{
-    form = std::make_unique<TForm4>();
-}
+void AboutWindowTest::init() { form = std::make_unique<TForm4>(); }
 
 void AboutWindowTest::ShowAbout()
 {

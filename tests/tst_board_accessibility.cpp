@@ -95,10 +95,9 @@ PictureBox& TileOf(TForm1& form, OperatorCode code)
 Qt::Key KeyNamed(const QString& name)
 {
     static const QMap<QString, Qt::Key> keys = {
-        {"+", Qt::Key_Plus},        {"-", Qt::Key_Minus},   {"*", Qt::Key_Asterisk},
-        {"x", Qt::Key_X},           {"/", Qt::Key_Slash},   {":", Qt::Key_Colon},
-        {"Delete", Qt::Key_Delete}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right},
-        {"=", Qt::Key_Equal},       {"c", Qt::Key_C},       {"p", Qt::Key_P},
+        {"+", Qt::Key_Plus},      {"-", Qt::Key_Minus}, {"*", Qt::Key_Asterisk},    {"x", Qt::Key_X},
+        {"/", Qt::Key_Slash},     {":", Qt::Key_Colon}, {"Delete", Qt::Key_Delete}, {"Left", Qt::Key_Left},
+        {"Right", Qt::Key_Right}, {"=", Qt::Key_Equal}, {"c", Qt::Key_C},           {"p", Qt::Key_P},
         {"End", Qt::Key_End},
     };
     return keys.value(name, Qt::Key_unknown);
@@ -251,7 +250,8 @@ void BoardAccessibilityTest::slotsOutOfUseHaveNoName()
     const auto boxes = game->form->Slots();
     for (std::size_t number = 1; number <= boxes.size(); ++number) {
         if (number < std::size_t(operands))
-            QCOMPARE(NameInTree(*game->form, boxes[number - 1]), QStringLiteral("Pole %1: puste").arg(number));
+            QCOMPARE(NameInTree(*game->form, boxes[number - 1]),
+                     QStringLiteral("Pole %1: puste").arg(number));
         else
             QVERIFY(!InTree(*game->form, boxes[number - 1]));
     }
@@ -335,8 +335,8 @@ void BoardAccessibilityTest::keysAnnounceWhatTheSlotNowHolds_data()
     using Texts = QStringList;
     QTest::newRow("moving on") << Texts {"+"} << Texts {"Pole 1: plus"};
     QTest::newRow("each key") << Texts {"-", ":"} << Texts {"Pole 1: minus", "Pole 2: dzielone przez"};
-    QTest::newRow("the last slot keeps the focus") << Texts {"End", "x", "*"}
-                                                   << Texts {"Pole 4: razy", "Pole 4: razy"};
+    QTest::newRow("the last slot keeps the focus")
+        << Texts {"End", "x", "*"} << Texts {"Pole 4: razy", "Pole 4: razy"};
     QTest::newRow("Delete") << Texts {"+", "Left", "Delete"} << Texts {"Pole 1: plus", "Pole 1: puste"};
     QTest::newRow("moves say nothing") << Texts {"Right", "Left", "End"} << Texts {};
 }
@@ -370,9 +370,12 @@ void BoardAccessibilityTest::questionKeysAnnounceTheAnswer_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("answer");  // "equation" stands for the board's own
 
-    QTest::newRow("=") << "=" << "equation";
-    QTest::newRow("c") << "c" << "Czas: 37";
-    QTest::newRow("p") << "p" << "Punkty: 0";
+    QTest::newRow("=") << "="
+                       << "equation";
+    QTest::newRow("c") << "c"
+                       << "Czas: 37";
+    QTest::newRow("p") << "p"
+                       << "Punkty: 0";
 }
 
 void BoardAccessibilityTest::questionKeysAnnounceTheAnswer()
@@ -386,7 +389,8 @@ void BoardAccessibilityTest::questionKeysAnnounceTheAnswer()
     Press(KeyNamed(key));
 
     QCOMPARE(announced.size(), 1);
-    const QString expected = answer == QStringLiteral("equation") ? EquationWith({QStringLiteral("?")}) : answer;
+    const QString expected =
+        answer == QStringLiteral("equation") ? EquationWith({QStringLiteral("?")}) : answer;
     QCOMPARE(announced.first().first().toString(), expected);
     QCOMPARE(PlayerOperators[1], OperatorCode::Empty);
     QCOMPARE(game->sound->plays, 0);
@@ -398,8 +402,10 @@ void BoardAccessibilityTest::newGamesAreAnnounced_data()
     QTest::addColumn<QString>("opening");
     QTest::addColumn<int>("seconds");
 
-    QTest::newRow("new game") << "Nowa1" << "Poziom 1" << 40;
-    QTest::newRow("new test") << "Nowytest1" << "Test" << 0;
+    QTest::newRow("new game") << "Nowa1"
+                              << "Poziom 1" << 40;
+    QTest::newRow("new test") << "Nowytest1"
+                              << "Test" << 0;
 }
 
 void BoardAccessibilityTest::newGamesAreAnnounced()
@@ -432,8 +438,9 @@ void BoardAccessibilityTest::treeHoldsOnlyWhatThePlayerSees()
     const QStringList faults = Unreadable(*game->form);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     const auto frames = game->form->SlotFrames();
-    for (QWidget* hidden : {static_cast<QWidget*>(game->form->Edit1), static_cast<QWidget*>(game->form->Bevel1),
-                            static_cast<QWidget*>(frames[0]), static_cast<QWidget*>(game->form->Label1)})
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(game->form->Edit1), static_cast<QWidget*>(game->form->Bevel1),
+          static_cast<QWidget*>(frames[0]), static_cast<QWidget*>(game->form->Label1)})
         QVERIFY2(!InTree(*game->form, hidden), qPrintable(hidden->objectName()));
     // Edit1's text changes with every tick: a reader must get none of it.
     QVERIFY(!QAccessible::queryAccessibleInterface(game->form->Edit1)->textInterface());
@@ -466,7 +473,8 @@ void BoardAccessibilityTest::rolesAreThoseAReaderSpeaks()
     }
     QCOMPARE(tiles, (QStringList {"plus", "minus", "razy", "podzielić"}));
 
-    for (QObject* shown : {static_cast<QObject*>(game->form->Bevel8), static_cast<QObject*>(game->form->Wynik)}) {
+    for (QObject* shown :
+         {static_cast<QObject*>(game->form->Bevel8), static_cast<QObject*>(game->form->Wynik)}) {
         QAccessibleInterface* item = InTree(*game->form, shown);
         QVERIFY(item->textInterface());
         const int length = item->textInterface()->characterCount();

@@ -64,7 +64,9 @@ void DropSoundStallTest::noAudioServer()
         });
         DragTo(*game->form->Image2, *game->form->Image5);
         QTRY_VERIFY(script.Finished());
-        QCOMPARE(shown, QStringLiteral("Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje."));
+        QCOMPARE(
+            shown,
+            QStringLiteral("Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje."));
         QCOMPARE(PlayerOperators[1], OperatorCode::Empty);
     }
 }

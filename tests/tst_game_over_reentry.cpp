@@ -59,8 +59,10 @@ void GameOverReentryTest::oneBoxPerGame_data()
     QTest::newRow("given up again inside the box") << Opener::Board << Events {GiveUp, Tick, Tick} << false;
     QTest::newRow("F2 inside the box") << Opener::Board << Events {NewGameKey, Tick} << false;
     QTest::newRow("box closed by its frame, then ticks") << Opener::Board << Events {Tick} << true;
-    QTest::newRow("test-difficulty dialog open") << Opener::TestDifficulty << Events {Tick, GiveUp, Tick} << false;
-    QTest::newRow("start-level dialog open") << Opener::StartLevel << Events {Tick, NewGameKey, Tick} << false;
+    QTest::newRow("test-difficulty dialog open")
+        << Opener::TestDifficulty << Events {Tick, GiveUp, Tick} << false;
+    QTest::newRow("start-level dialog open")
+        << Opener::StartLevel << Events {Tick, NewGameKey, Tick} << false;
     QTest::newRow("best-scores dialog open") << Opener::BestScores << Events {Tick} << false;
     QTest::newRow("error display open") << Opener::ErrorDisplay << Events {Tick, GiveUp, Tick} << true;
     QTest::newRow("about window open") << Opener::About << Events {Tick, NewGameKey} << false;

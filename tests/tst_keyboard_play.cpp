@@ -362,7 +362,8 @@ void KeyboardPlayTest::failingSoundStopsTheKeyUntilSoundIsOff()
     Press(Qt::Key_Plus);
     QTRY_VERIFY(script.Finished());
 
-    QCOMPARE(shown, QStringLiteral("Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje."));
+    QCOMPARE(shown,
+             QStringLiteral("Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje."));
     QVERIFY(AllSlotsEmpty());
     QVERIFY(!game->form->Image5->HasPicture());
     // Here no window manager gives the board back its activation.

@@ -160,7 +160,8 @@ void NewRoundTest::layoutPerOperandCount()
         for (PictureBox* slot : form->Slots())
             QVERIFY(slot->isVisible());
         QCOMPARE(form->Wynik->x(), resultLeft);
-        QCOMPARE(form->Wynik->Caption(), QStringLiteral("=") + QString::number(EquationTarget(static_cast<std::uint8_t>(count))));
+        QCOMPARE(form->Wynik->Caption(),
+                 QStringLiteral("=") + QString::number(EquationTarget(static_cast<std::uint8_t>(count))));
         std::string equation;
         FormatEquation(static_cast<std::uint8_t>(count), equation);
         QCOMPARE(form->Edit1->text(), QString::fromStdString(equation));

@@ -95,8 +95,8 @@ void ScoreFileFormatTest::reading_data()
     for (int i = 1; i <= 15; ++i)
         fifteen << qMakePair(QStringLiteral("N%1").arg(i), i);
     QTest::newRow("after the fifteenth nothing is read") << sixteen + "not a number\r\n" << fifteen;
-    QTest::newRow("number of 32 characters then more")
-        << QByteArray("A\r\n") + QByteArray(31, '0') + "7" + "8\r\nB\r\n" << Entries {{"A", 7}, {"B", 0}};
+    QTest::newRow("number of 32 characters then more") << QByteArray("A\r\n") + QByteArray(31, '0') + "7" +
+            "8\r\nB\r\n" << Entries {{"A", 7}, {"B", 0}};
 }
 
 void ScoreFileFormatTest::reading()
@@ -109,8 +109,8 @@ void ScoreFileFormatTest::reading()
         read(file, table);
 
         for (std::size_t number = 1; number <= ScoreTableSize; ++number) {
-            const auto expected =
-                number <= std::size_t(entries.size()) ? entries[qsizetype(number) - 1] : qMakePair(QString(), 0);
+            const auto expected = number <= std::size_t(entries.size()) ? entries[qsizetype(number) - 1]
+                                                                        : qMakePair(QString(), 0);
             QCOMPARE(table[number].Name, expected.first);
             QCOMPARE(int(table[number].Score), expected.second);
         }

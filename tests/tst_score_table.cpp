@@ -65,7 +65,7 @@ struct Ownership {
 
 Ownership OwnershipOf(const QString& path)
 {
-    struct stat status {};
+    struct stat status { };
     ::stat(QFile::encodeName(path).constData(), &status);
     return {status.st_uid, status.st_gid, status.st_mode & 07777};
 }
@@ -210,7 +210,8 @@ void ScoreTableTest::playersSaves_data()
         << 0755 << Ownership {Nobody, NoGroup, 0644} << QString();
     QTest::newRow("file writable through its group") << 0777 << Ownership {0, NoGroup, 0464} << QString();
     QTest::newRow("another user's file, writable by all") << 0777 << Ownership {0, 0, 0666} << QString();
-    QTest::newRow("the player's file, folder writable") << 0777 << Ownership {Nobody, NoGroup, 0600} << QString();
+    QTest::newRow("the player's file, folder writable")
+        << 0777 << Ownership {Nobody, NoGroup, 0600} << QString();
     QTest::newRow("file read-only to the player")
         << 0777 << Ownership {0, NoGroup, 0644} << QStringLiteral("File access denied");
     QTest::newRow("both read-only to the player")
@@ -279,15 +280,9 @@ void ScoreTableTest::leftoverTemporaries()
     QFile leftover(name);
     switch (kind) {
     case Leftover::File:
-    case Leftover::LockedFile:
-        QVERIFY(leftover.open(QIODevice::WriteOnly));
-        break;
-    case Leftover::Folder:
-        QVERIFY(QDir().mkdir(name));
-        break;
-    case Leftover::Link:
-        QVERIFY(QFile::link(ScoreFileName, name));
-        break;
+    case Leftover::LockedFile: QVERIFY(leftover.open(QIODevice::WriteOnly)); break;
+    case Leftover::Folder: QVERIFY(QDir().mkdir(name)); break;
+    case Leftover::Link: QVERIFY(QFile::link(ScoreFileName, name)); break;
     }
     if (kind == Leftover::LockedFile)
         QVERIFY(::flock(leftover.handle(), LOCK_EX) == 0);
@@ -329,15 +324,9 @@ void ScoreTableTest::faultsBetweenLoadAndSave()
     const QString folder = QDir::currentPath();
     std::optional<FileSizeLimit> limit;
     switch (fault) {
-    case Fault::MadeReadOnly:
-        ScoreFileSandbox::MakeReadOnly();
-        break;
-    case Fault::DiskFills:
-        limit.emplace(100);
-        break;
-    case Fault::FolderVanishes:
-        QVERIFY(QDir(folder).removeRecursively());
-        break;
+    case Fault::MadeReadOnly: ScoreFileSandbox::MakeReadOnly(); break;
+    case Fault::DiskFills: limit.emplace(100); break;
+    case Fault::FolderVanishes: QVERIFY(QDir(folder).removeRecursively()); break;
     }
     QCOMPARE(ErrorOf(SaveScoreTable), message);
     limit.reset();

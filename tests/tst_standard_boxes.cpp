@@ -79,7 +79,9 @@ void Show(Box box)
 {
     switch (box) {
     case Box::Message: ShowMessageBox(QStringLiteral("Koniec gry  !!!")); break;
-    case Box::Input: InputBox(QStringLiteral("Ustanowiłeś rekord !!!"), QStringLiteral("Podaj swoje imie "), {}); break;
+    case Box::Input:
+        InputBox(QStringLiteral("Ustanowiłeś rekord !!!"), QStringLiteral("Podaj swoje imie "), {});
+        break;
     case Box::Error: ShowErrorDisplay(QStringLiteral("Błąd")); break;
     }
 }

@@ -162,7 +162,8 @@ void TilesAndSlotsTest::failingSoundStopsTheDropUntilSoundIsOff()
     DragTo(*game->form->Image2, *game->form->Image5);
     QTRY_VERIFY(script.Finished());
 
-    QCOMPARE(shown, QStringLiteral("Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje."));
+    QCOMPARE(shown,
+             QStringLiteral("Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje."));
     QCOMPARE(PlayerOperators[1], Empty);
     QVERIFY(!game->form->Image5->HasPicture());
 

@@ -122,7 +122,8 @@ void WavePlaybackTest::openErrors_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");  // %1 is the file's name
 
-    const QString unplayable = QStringLiteral("Plik „%1” nie jest odtwarzalnym plikiem dźwiękowym WAV (8- lub 16-bitowe PCM)");
+    const QString unplayable =
+        QStringLiteral("Plik „%1” nie jest odtwarzalnym plikiem dźwiękowym WAV (8- lub 16-bitowe PCM)");
     const QString missing = QStringLiteral("Nie znaleziono pliku dźwiękowego „%1”");
     const QByteArray wave = Wave();
     // Valid bits, speaker mask and the IEEE float subformat.
@@ -140,11 +141,11 @@ void WavePlaybackTest::openErrors_data()
     QTest::newRow("no data chunk") << true << true << wave.left(36) << unplayable;
     QTest::newRow("samples cut short") << true << true << wave.left(wave.size() - 10) << unplayable;
     QTest::newRow("IEEE float") << true << true << Wave({.format = 3, .bitsPerSample = 32}) << unplayable;
-    QTest::newRow("extensible float") << true << true
-                                      << Wave({.format = 0xFFFE, .bitsPerSample = 32, .formatExtra = floatExtension})
-                                      << unplayable;
-    QTest::newRow("extensible cut short") << true << true << Wave({.format = 0xFFFE, .formatExtra = Little16(0)})
-                                          << unplayable;
+    QTest::newRow("extensible float")
+        << true << true << Wave({.format = 0xFFFE, .bitsPerSample = 32, .formatExtra = floatExtension})
+        << unplayable;
+    QTest::newRow("extensible cut short")
+        << true << true << Wave({.format = 0xFFFE, .formatExtra = Little16(0)}) << unplayable;
     QTest::newRow("ADPCM") << true << true << Wave({.format = 2, .bitsPerSample = 4}) << unplayable;
     QTest::newRow("24 bit") << true << true << Wave({.bitsPerSample = 24}) << unplayable;
     QTest::newRow("32 bit") << true << true << Wave({.bitsPerSample = 32}) << unplayable;

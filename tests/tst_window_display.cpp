@@ -165,9 +165,10 @@ void WindowDisplayTest::showModelessRestoresAMinimisedWindow_data()
     QTest::addColumn<Qt::WindowStates>("after");
 
     QTest::newRow("minimised") << Qt::WindowStates(Qt::WindowMinimized) << Qt::WindowStates();
-    QTest::newRow("minimised from maximised")
-        << Qt::WindowStates(Qt::WindowMinimized | Qt::WindowMaximized) << Qt::WindowStates(Qt::WindowMaximized);
-    QTest::newRow("maximised") << Qt::WindowStates(Qt::WindowMaximized) << Qt::WindowStates(Qt::WindowMaximized);
+    QTest::newRow("minimised from maximised") << Qt::WindowStates(Qt::WindowMinimized | Qt::WindowMaximized)
+                                              << Qt::WindowStates(Qt::WindowMaximized);
+    QTest::newRow("maximised") << Qt::WindowStates(Qt::WindowMaximized)
+                               << Qt::WindowStates(Qt::WindowMaximized);
 }
 
 void WindowDisplayTest::showModelessRestoresAMinimisedWindow()

@@ -123,7 +123,7 @@ bool TakeOverOwnerAndMode(int descriptor, const struct stat* existing)
             RaiseLastSystemError();
         return true;
     }
-    struct stat fresh {};
+    struct stat fresh { };
     if (::fstat(descriptor, &fresh) != 0)
         RaiseLastSystemError();
     if ((fresh.st_uid != existing->st_uid || fresh.st_gid != existing->st_gid) &&
@@ -172,7 +172,7 @@ void RemoveLeftoverTemporaries(const QByteArray& folder, const QByteArray& prefi
             continue;
         const Descriptor file(
             ::openat(::dirfd(listing), name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        struct stat status {};
+        struct stat status { };
         if (file >= 0 && ::fstat(file, &status) == 0 && S_ISREG(status.st_mode) &&
             status.st_uid == ::geteuid() && ::flock(file, LOCK_EX | LOCK_NB) == 0)
             ::unlinkat(::dirfd(listing), name.constData(), 0);
@@ -233,7 +233,7 @@ QByteArray TemporaryPrefix(const QByteArray& fileName) { return '.' + fileName +
 void ReplaceFile(const QString& fileName, const QByteArray& bytes)
 {
     const QByteArray path = QFile::encodeName(ResolvedPath(fileName));
-    struct stat existing {};
+    struct stat existing { };
     const bool exists = ::stat(path.constData(), &existing) == 0;
     if (!exists && errno != ENOENT)
         RaiseLastSystemError();

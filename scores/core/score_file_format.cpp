@@ -7,8 +7,8 @@
 #include <QStringEncoder>
 
 #include <charconv>
-#include <utility>
 #include <optional>
+#include <utility>
 
 #include "score_file_error.h"
 

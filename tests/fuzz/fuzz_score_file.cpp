@@ -39,8 +39,8 @@ void ReadAndRewrite(const std::uint8_t* data, std::size_t size)
 // A name of the characters the file can hold, from Windows-1250 bytes.
 QString StorableName(FuzzedDataProvider& provider)
 {
-    const QString decoded =
-        QStringDecoder("windows-1250").decode(QByteArray::fromStdString(provider.ConsumeRandomLengthString()));
+    const QString decoded = QStringDecoder("windows-1250")
+                                .decode(QByteArray::fromStdString(provider.ConsumeRandomLengthString()));
     QString name;
     for (const QChar character : decoded)
         if (kwintor::IsStorableInScoreFile(character))
