@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Kwintor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The game's windows on a headless weston, through Qt's Wayland plugin: the
-# board's toplevel carries its own caption, and the game-over box that the
-# clock brings after the first round's 40 seconds is a child toplevel of the
-# board (xdg_toplevel.set_parent), which the compositor keeps above it.
+# The game's windows on weston, through Qt's Wayland plugin, with real
+# pointer input: weston runs in a window of its own on a virtual X display,
+# so that a click there reaches the game as a Wayland pointer event and a
+# screenshot of the X display shows what weston composed. The board's
+# toplevel carries its own caption; the game-over box of a given-up game is
+# a child toplevel of the board (xdg_toplevel.set_parent) and stays above
+# it when the board is clicked.
 # Run: KWINTOR_BINARY=build/windows/game/kwintor bash tests/desktop/windows_wayland.sh
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 
 protocol="$scratch/game.log"
+# Where the maximised board lies below weston's panel, in screen pixels.
+give_up=(556 316)
+# Plain board, above the part of the screen the checks look at.
+resting_place=(900 200)
+# Below the board's controls: the maximised board shows one colour here
+# until the box comes.
+lower_part=1024x420+0+340
 
 # The protocol id of the xdg_toplevel titled TITLE, as the client named it.
 toplevel_titled() {
@@ -19,19 +29,68 @@ toplevel_titled() {
 
 titled() { [[ -n $(toplevel_titled "$1") ]]; }
 
+# Pointer buttons weston delivered to the game, pressed and released.
+pointer_buttons() { grep -c 'wl_pointer@[0-9]*\.button(' "$protocol" || true; }
+
+more_buttons_than() { (( $(pointer_buttons) > $1 )); }
+
+# A screenshot of the lower part of the screen, in NAME.png, with the
+# pointer out of the way.
+shoot() {
+    xdotool mousemove "${resting_place[@]}"
+    import -window root -crop "$lower_part" +repage "$scratch/$1.png"
+}
+
+colours_in() { convert "$scratch/$1.png" -format %k info:; }
+
+plain_board() { shoot lower && [[ $(colours_in lower) == 1 ]]; }
+
+box_shown() { shoot lower && [[ $(colours_in lower) != 1 ]]; }
+
+same() { [[ $(compare -metric AE "$scratch/$1.png" "$scratch/$2.png" null: 2>&1) == 0 ]]; }
+
+# Two screenshots a moment apart that agree: whatever was coming has come.
+settled() {
+    shoot earlier
+    sleep 0.3
+    shoot "$1"
+    same earlier "$1"
+}
+
+# The part of NAME.png that is not board, as WIDTHxHEIGHT+LEFT+TOP.
+not_board() { convert "$scratch/$1.png" -trim -format '%wx%h%O' info:; }
+
 use_private_session
-start_logged weston weston --backend=headless-backend.so --socket=kwintor --width=1024 --height=768
+start_xvfb 1024x768x24
+start_logged weston weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --socket=kwintor
 wait_until test -S "$XDG_RUNTIME_DIR/kwintor" || fail "weston did not start: $(cat "$scratch/weston.log")"
 start_game QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=kwintor WAYLAND_DEBUG=1
 
 timeout_seconds=20 wait_until titled Kwintor || fail "the board showed no title of its own"
 board=$(toplevel_titled Kwintor)
 echo "PASS: the board is $board, titled Kwintor"
+timeout_seconds=20 wait_until plain_board || fail "the maximised board did not show below weston's panel"
 
-timeout_seconds=60 wait_until titled 'Kwintor-matematyczny test' || fail "no game-over box when the clock ran out"
+xdotool mousemove "${give_up[@]}" click 1
+timeout_seconds=10 wait_until titled 'Kwintor-matematyczny test' || fail "no game-over box after giving up"
 box=$(toplevel_titled 'Kwintor-matematyczny test')
 grep -q -- "-> $box\.set_parent($board)" "$protocol" ||
     fail "the game-over box $box is not a child of the board $board"
 echo "PASS: the game-over box $box is a child of the board"
+
+timeout_seconds=10 wait_until box_shown || fail "the game-over box did not show"
+timeout_seconds=10 wait_until settled box-shown || fail "the screen did not settle with the box"
+read -r width left <<<"$(not_board box-shown | sed 's/x[0-9]*+/ /; s/+.*//')"
+echo "the game-over box shows at $(not_board box-shown) of the lower screen"
+# weston places windows anywhere: plain board on the other side of the box.
+(( left + width / 2 > 512 )) && click_x=60 || click_x=960
+buttons=$(pointer_buttons)
+xdotool mousemove "$click_x" 740 click 1
+timeout_seconds=5 wait_until more_buttons_than "$((buttons + 1))" ||
+    fail "weston did not deliver the click on the board to the game"
+sleep 0.5
+shoot board-clicked
+same box-shown board-clicked || fail "the game-over box did not stay above the board clicked"
+echo "PASS: the game-over box stays above the board clicked"
 process_gone "$game_pid" && fail "the game ended with the box"
 echo "PASS: windows on Wayland"
