@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "desktop_metrics.h"
 #include "text_width.h"
 #include "window_display.h"
@@ -24,6 +26,22 @@ namespace {
 constexpr int MaxInputLength = 255;
 // Room for the icon and three buttons that window managers put beside a caption.
 constexpr int CaptionButtonsWidth = 120;
+// On Wayland Qt draws the caption itself: 14-pixel type between an icon and
+// three buttons that it shows whatever the window asks.
+constexpr int WaylandTitlePixels = 14;
+constexpr int WaylandCaptionChrome = 140;
+
+// Wide enough for `title` as the desktop draws captions, so that the
+// application title stays readable above a short text.
+int CaptionWidth(const QString& title)
+{
+    const int drawnByDesktop = TextWidth(desktop::CaptionFont(), title) + CaptionButtonsWidth;
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return drawnByDesktop;
+    QFont waylandFont = QGuiApplication::font();
+    waylandFont.setPixelSize(WaylandTitlePixels);
+    return std::max(drawnByDesktop, TextWidth(waylandFont, title) + WaylandCaptionChrome);
+}
 
 QLabel* PlainLabel(const QString& text)
 {
@@ -59,10 +77,7 @@ MessageDialog::MessageDialog(const QString& text)
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     QLabel* label = PlainLabel(text);
-    // Wide enough for its caption beside the caption buttons, so that the
-    // application title stays readable above a short text. Captions are
-    // drawn bold.
-    label->setMinimumWidth(TextWidth(desktop::CaptionFont(), windowTitle()) + CaptionButtonsWidth);
+    label->setMinimumWidth(CaptionWidth(windowTitle()));
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
     layout->addWidget(buttons);

@@ -8,7 +8,7 @@ set -euo pipefail
 
 desktop_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # The game under test; CTest passes the one it built.
-kwintor_binary=${KWINTOR_BINARY:-$desktop_root/build/debug/game/kwintor}
+kwintor_binary=$(realpath -m "${KWINTOR_BINARY:-$desktop_root/build/debug/game/kwintor}")
 timeout_seconds=${DESKTOP_TIMEOUT_SECONDS:-60}
 
 scratch=$(mktemp -d)
