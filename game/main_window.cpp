@@ -10,6 +10,7 @@
 
 #include "desktop_metrics.h"
 #include "game_settings.h"
+#include "palette_tiles.h"
 #include "placed.h"
 #include "reader_tree.h"
 #include "tile_pictures.h"
@@ -126,11 +127,13 @@ void TForm1::CreatePalette(QWidget* board)
     Bevel1 = NewBevel(board, "Bevel1", Shape::Frame, {16, 208, 49, 50});
     // Drawn for the screen's pixels, so that their outlines stay even.
     const qreal ratio = devicePixelRatioF();
-    Image1 = NewPicture(board, "Image1", {80, 216, 33, 33}, TilePicture(OperatorCode::Minus, ratio));
-    Image2 = NewPicture(board, "Image2", {24, 216, 33, 33}, TilePicture(OperatorCode::Plus, ratio));
-    Image3 =
-        NewPicture(board, "Image3", {136, 216, 33, 33}, TilePicture(OperatorCode::Multiplication, ratio));
-    Image4 = NewPicture(board, "Image4", {192, 216, 33, 33}, TilePicture(OperatorCode::Division, ratio));
+    Image1 = NewPicture(board, "Image1", {80, 216, 33, 33});
+    Image2 = NewPicture(board, "Image2", {24, 216, 33, 33});
+    Image3 = NewPicture(board, "Image3", {136, 216, 33, 33});
+    Image4 = NewPicture(board, "Image4", {192, 216, 33, 33});
+    const auto tiles = PaletteTiles();
+    for (std::size_t i = 0; i < tiles.size(); ++i)
+        tiles[i]->SetPicture(TilePicture(PaletteOperators[i], ratio));
 }
 
 // Only the first slot and the first two numbers show until a round needs more.

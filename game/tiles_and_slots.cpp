@@ -7,6 +7,7 @@
 #include "error_display.h"
 #include "game_settings.h"
 #include "main_window.h"
+#include "palette_tiles.h"
 
 namespace kwintor {
 
@@ -51,23 +52,19 @@ std::size_t TForm1::SlotNumber(const PictureBox& box) const
 
 OperatorCode TForm1::PaletteOperator(const PictureBox& tile) const
 {
-    if (&tile == Image2)
-        return OperatorCode::Plus;
-    if (&tile == Image1)
-        return OperatorCode::Minus;
-    if (&tile == Image4)
-        return OperatorCode::Division;
-    return OperatorCode::Multiplication;
+    const auto tiles = PaletteTiles();
+    const auto place = std::find(tiles.begin(), tiles.end(), &tile);
+    if (place == tiles.end())
+        throw std::logic_error("To nie jest kafelek palety");
+    return PaletteOperators[std::size_t(place - tiles.begin())];
 }
 
 PictureBox& TForm1::PaletteTile(OperatorCode code) const
 {
-    const auto tiles = PaletteTiles();
-    const auto tile = std::find_if(tiles.begin(), tiles.end(),
-                                   [&](const PictureBox* box) { return PaletteOperator(*box) == code; });
-    if (tile == tiles.end())
+    const std::optional<std::size_t> index = PaletteIndex(code);
+    if (!index)
         throw std::logic_error("Żaden kafelek palety nie niesie tego znaku");
-    return **tile;
+    return *PaletteTiles()[*index];
 }
 
 void TForm1::Button1Click()
