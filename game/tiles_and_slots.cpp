@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "drop_rules.h"
 #include "error_display.h"
 #include "game_settings.h"
 #include "main_window.h"
@@ -26,21 +27,25 @@ bool TForm1::Image5DragOver(PictureBox&) const { return true; }
 void TForm1::Image5DragDrop(PictureBox& target, PictureBox& source)
 {
     PlayDropSound();
-    const std::size_t targetSlot = SlotNumber(target);
     const std::size_t sourceSlot = SlotNumber(source);
-    const bool sourceIsSlot = sourceSlot <= Slots().size();
-
-    target.SetPicture(source.Picture());
-    if (!sourceIsSlot)
-        PlayerOperators[targetSlot] = PaletteOperator(source);
-    else {
-        if (&target != &source)
-            PlayerOperators[targetSlot] = PlayerOperators[sourceSlot];
-        source.SetPicture({});
-        PlayerOperators[sourceSlot] = OperatorCode::Empty;
-    }
+    const DropSource dragged = sourceSlot <= Slots().size()
+        ? DropSource {SlotSource {sourceSlot}}
+        : DropSource {TileSource {PaletteOperator(source)}};
+    PlayerOperators = AfterDrop(PlayerOperators, SlotNumber(target), dragged);
+    ShowSlots();
     SpeakSlots();
     CheckAndAdvance();
+}
+
+// A slot shows the tile of the operator it holds, so the two never part.
+void TForm1::ShowSlots()
+{
+    const auto slotBoxes = Slots();
+    for (std::size_t number = 1; number <= slotBoxes.size(); ++number) {
+        const OperatorCode code = PlayerOperators[number];
+        slotBoxes[number - 1]->SetPicture(code == OperatorCode::Empty ? QImage()
+                                                                      : PaletteTile(code).Picture());
+    }
 }
 
 // One past the last slot for a box that is none.
@@ -69,9 +74,8 @@ PictureBox& TForm1::PaletteTile(OperatorCode code) const
 
 void TForm1::Button1Click()
 {
-    for (PictureBox* slot : Slots())
-        slot->SetPicture({});
     PlayerOperators.Fill(OperatorCode::Empty);
+    ShowSlots();
     SpeakSlots();
 }
 
