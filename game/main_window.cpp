@@ -59,10 +59,9 @@ Label* NewLabel(QWidget* board, const char* name, const QRect& geometry, const Q
     return label;
 }
 
-PictureBox* NewPicture(QWidget* board, const char* name, const QRect& geometry, const QImage& picture = {})
+PictureBox* NewPicture(QWidget* board, const char* name, const QRect& geometry)
 {
     auto* box = Placed(new PictureBox(board), name, geometry);
-    box->SetPicture(picture);
     box->SetDraggable(true);
     return box;
 }
