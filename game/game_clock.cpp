@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "best_score_entry.h"
+#include "clock_rules.h"
 #include "evaluator.h"
 #include "game_settings.h"
 #include "main_window.h"
@@ -14,8 +15,6 @@ namespace kwintor {
 
 namespace {
 
-bool GameRunning() { return GameSettings.CurrentLevel != TestMode; }
-
 int NumberIn(const Label& label) { return label.Caption().toInt(); }
 
 }  // namespace
@@ -25,11 +24,13 @@ std::string TForm1::CheckAndAdvance()
     std::string playerText;
     if (!CheckAnswer(GameSettings.OperandCount, playerText))
         return playerText;
-    if (GameRunning())
-        Punkty->SetCaption(QString::number(NumberIn(*Punkty) + 1));
+    const int score = NumberIn(*Punkty);
+    const SolvedOutcome solved = AfterSolving(GameSettings.CurrentLevel, score);
+    // The same score written again would be read out again.
+    if (solved.score != score)
+        Punkty->SetCaption(QString::number(solved.score));
     PlayerOperators.Fill(OperatorCode::Empty);
-    if (GameRunning())
-        ++GameSettings.CurrentLevel;
+    GameSettings.CurrentLevel = solved.level;
     NewRound();
     AnnounceRound(QStringLiteral("Rozwiązane! "));
     return playerText;
@@ -37,8 +38,10 @@ std::string TForm1::CheckAndAdvance()
 
 void TForm1::ClockTick()
 {
-    czas->SetCaption(QString::number(GameRunning() ? NumberIn(*czas) - 1 : 0));
-    if (GameRunning() && NumberIn(*czas) <= 0) {
+    const TickOutcome tick = AfterTick(GameSettings.CurrentLevel, NumberIn(*czas));
+    GameSettings.CurrentLevel = tick.level;
+    czas->SetCaption(QString::number(tick.secondsLeft));
+    if (tick.gameOver) {
         EndGame();
         return;
     }
@@ -57,12 +60,10 @@ void TForm1::ClockTick()
     Edit1->setToolTip(QString::fromStdString(hint));
 }
 
-// Test mode comes first: ticks go on inside the boxes below and must not
-// end this game a second time.
+// The clock has already put the game into test mode: the ticks that go on
+// inside the boxes below cannot end it a second time.
 void TForm1::EndGame()
 {
-    GameSettings.CurrentLevel = TestMode;
-    czas->SetCaption(QStringLiteral("0"));
     if (ShowMessageBox(QStringLiteral("Koniec gry  !!!")) == MessageBoxOk)
         EnterBestScore(NumberIn(*Punkty));
 }

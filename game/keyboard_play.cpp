@@ -3,19 +3,13 @@
 
 #include <QKeyEvent>
 
-#include <algorithm>
-
 #include "error_display.h"
 #include "main_window.h"
 #include "spoken_board.h"
 
 namespace kwintor {
 
-std::size_t TForm1::SlotsInUse() const
-{
-    const std::size_t operands = shownRound_.operandCount;
-    return std::min(operands > 0 ? operands - 1 : 0, Slots().size());
-}
+std::size_t TForm1::SlotsInUse() const { return UsedSlotCount(shownRound_.operandCount); }
 
 // A key the slot does not take goes on to the board, as any widget's does;
 // so does every key in a slot this round does not use.
@@ -63,19 +57,10 @@ void TForm1::OfferSlotsToKeyboard()
     FocusSlot(1, SlotMove::First);
 }
 
-// The focus stops at either end of the slots in use.
 void TForm1::FocusSlot(std::size_t number, SlotMove move)
 {
-    const std::size_t last = SlotsInUse();
-    if (last == 0)
-        return;
-    switch (move) {
-    case SlotMove::Previous: number = number > 1 ? number - 1 : 1; break;
-    case SlotMove::Next: number = std::min(number + 1, last); break;
-    case SlotMove::First: number = 1; break;
-    case SlotMove::Last: number = last; break;
-    }
-    Slots()[number - 1]->setFocus(Qt::OtherFocusReason);
+    if (const std::size_t next = SlotAfterMove(number, move, SlotsInUse()))
+        Slots()[next - 1]->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace kwintor

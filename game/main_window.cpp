@@ -10,6 +10,7 @@
 
 #include "desktop_metrics.h"
 #include "game_settings.h"
+#include "palette_tiles.h"
 #include "placed.h"
 #include "reader_tree.h"
 #include "tile_pictures.h"
@@ -58,10 +59,9 @@ Label* NewLabel(QWidget* board, const char* name, const QRect& geometry, const Q
     return label;
 }
 
-PictureBox* NewPicture(QWidget* board, const char* name, const QRect& geometry, const QImage& picture = {})
+PictureBox* NewPicture(QWidget* board, const char* name, const QRect& geometry)
 {
     auto* box = Placed(new PictureBox(board), name, geometry);
-    box->SetPicture(picture);
     box->SetDraggable(true);
     return box;
 }
@@ -126,11 +126,13 @@ void TForm1::CreatePalette(QWidget* board)
     Bevel1 = NewBevel(board, "Bevel1", Shape::Frame, {16, 208, 49, 50});
     // Drawn for the screen's pixels, so that their outlines stay even.
     const qreal ratio = devicePixelRatioF();
-    Image1 = NewPicture(board, "Image1", {80, 216, 33, 33}, TilePicture(OperatorCode::Minus, ratio));
-    Image2 = NewPicture(board, "Image2", {24, 216, 33, 33}, TilePicture(OperatorCode::Plus, ratio));
-    Image3 =
-        NewPicture(board, "Image3", {136, 216, 33, 33}, TilePicture(OperatorCode::Multiplication, ratio));
-    Image4 = NewPicture(board, "Image4", {192, 216, 33, 33}, TilePicture(OperatorCode::Division, ratio));
+    Image1 = NewPicture(board, "Image1", {80, 216, 33, 33});
+    Image2 = NewPicture(board, "Image2", {24, 216, 33, 33});
+    Image3 = NewPicture(board, "Image3", {136, 216, 33, 33});
+    Image4 = NewPicture(board, "Image4", {192, 216, 33, 33});
+    const auto tiles = PaletteTiles();
+    for (std::size_t i = 0; i < tiles.size(); ++i)
+        tiles[i]->SetPicture(TilePicture(PaletteOperators[i], ratio));
 }
 
 // Only the first slot and the first two numbers show until a round needs more.

@@ -141,6 +141,8 @@ private:
     OperatorCode PaletteOperator(const PictureBox& tile) const;
     void EndGame();
 
+    void ShowSlots();
+
     // 1 for Image5 up to 4 for Image8; the slots in use are 1..SlotsInUse().
     std::size_t SlotNumber(const PictureBox& box) const;
     std::size_t SlotsInUse() const;

@@ -5,39 +5,30 @@
 
 #include "error_display.h"
 #include "game_settings.h"
-#include "level_table.h"
 #include "main_window.h"
+#include "round_rules.h"
 
 namespace kwintor {
 
 namespace {
 
-constexpr int SecondsPerOperand = 20;
-
 // Left edge of Wynik for 2, 3, 4 and 5 operands.
 constexpr std::array<int, 4> ResultLeftEdges = {180, 280, 405, 510};
-
-// A mask without any operator could never give an equation (the generator
-// would refuse it); such a round uses all four operators instead.
-OperatorMask GeneratableMask(OperatorMask mask) { return (mask & AllOperators) != 0 ? mask : AllOperators; }
 
 }  // namespace
 
 void TForm1::NewRound()
 {
-    const LevelRow row = LevelRowFor(GameSettings.CurrentLevel);
-    if (row.OperandCount)
-        GameSettings.OperandCount = *row.OperandCount;
-    const std::uint8_t operandCount = GameSettings.OperandCount;
-    const OperatorMask mask = GeneratableMask(row.GenerationMask.value_or(GameSettings.OperatorMask));
+    const RoundRules round = RoundFor(GameSettings);
+    GameSettings.OperandCount = round.operandCount;
+    const std::uint8_t operandCount = round.operandCount;
     const bool testMode = GameSettings.CurrentLevel == TestMode;
 
-    czas->SetCaption(QString::number(testMode ? 0 : operandCount * SecondsPerOperand));
+    czas->SetCaption(QString::number(round.seconds));
     opis->SetCaption(testMode ? QStringLiteral("Test ")
                               : QStringLiteral("Poziom ") + QString::number(GameSettings.CurrentLevel));
     PlayerOperators.Fill(OperatorCode::Empty);
-    const std::uint8_t largestOperand = testMode ? GameSettings.TestLargestOperand : row.LargestOperand;
-    if (!GenerateEquation(operandCount, mask, largestOperand))
+    if (!GenerateEquation(operandCount, round.mask, round.largestOperand))
         throw Error(
             QStringLiteral("Nie można ułożyć równania o %1 liczbach").arg(operandCount).toStdString());
     shownRound_ = {operandCount, EquationTarget(operandCount)};

@@ -9,10 +9,9 @@
 #include <variant>
 
 #include "equation.h"
+#include "slot_focus.h"
 
 namespace kwintor {
-
-enum class SlotMove { Previous, Next, First, Last };
 
 // What a player may ask a screen reader to say again.
 enum class BoardQuestion { WholeEquation, Clock, Score };

@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "drop_rules.h"
 #include "error_display.h"
 #include "game_settings.h"
 #include "main_window.h"
+#include "palette_tiles.h"
 
 namespace kwintor {
 
@@ -25,21 +27,25 @@ bool TForm1::Image5DragOver(PictureBox&) const { return true; }
 void TForm1::Image5DragDrop(PictureBox& target, PictureBox& source)
 {
     PlayDropSound();
-    const std::size_t targetSlot = SlotNumber(target);
     const std::size_t sourceSlot = SlotNumber(source);
-    const bool sourceIsSlot = sourceSlot <= Slots().size();
-
-    target.SetPicture(source.Picture());
-    if (!sourceIsSlot)
-        PlayerOperators[targetSlot] = PaletteOperator(source);
-    else {
-        if (&target != &source)
-            PlayerOperators[targetSlot] = PlayerOperators[sourceSlot];
-        source.SetPicture({});
-        PlayerOperators[sourceSlot] = OperatorCode::Empty;
-    }
+    const DropSource dragged = sourceSlot <= Slots().size()
+        ? DropSource {SlotSource {sourceSlot}}
+        : DropSource {TileSource {PaletteOperator(source)}};
+    PlayerOperators = AfterDrop(PlayerOperators, SlotNumber(target), dragged);
+    ShowSlots();
     SpeakSlots();
     CheckAndAdvance();
+}
+
+// A slot shows the tile of the operator it holds, so the two never part.
+void TForm1::ShowSlots()
+{
+    const auto slotBoxes = Slots();
+    for (std::size_t number = 1; number <= slotBoxes.size(); ++number) {
+        const OperatorCode code = PlayerOperators[number];
+        slotBoxes[number - 1]->SetPicture(code == OperatorCode::Empty ? QImage()
+                                                                      : PaletteTile(code).Picture());
+    }
 }
 
 // One past the last slot for a box that is none.
@@ -51,30 +57,25 @@ std::size_t TForm1::SlotNumber(const PictureBox& box) const
 
 OperatorCode TForm1::PaletteOperator(const PictureBox& tile) const
 {
-    if (&tile == Image2)
-        return OperatorCode::Plus;
-    if (&tile == Image1)
-        return OperatorCode::Minus;
-    if (&tile == Image4)
-        return OperatorCode::Division;
-    return OperatorCode::Multiplication;
+    const auto tiles = PaletteTiles();
+    const auto place = std::find(tiles.begin(), tiles.end(), &tile);
+    if (place == tiles.end())
+        throw std::logic_error("To nie jest kafelek palety");
+    return PaletteOperators[std::size_t(place - tiles.begin())];
 }
 
 PictureBox& TForm1::PaletteTile(OperatorCode code) const
 {
-    const auto tiles = PaletteTiles();
-    const auto tile = std::find_if(tiles.begin(), tiles.end(),
-                                   [&](const PictureBox* box) { return PaletteOperator(*box) == code; });
-    if (tile == tiles.end())
+    const std::optional<std::size_t> index = PaletteIndex(code);
+    if (!index)
         throw std::logic_error("Żaden kafelek palety nie niesie tego znaku");
-    return **tile;
+    return *PaletteTiles()[*index];
 }
 
 void TForm1::Button1Click()
 {
-    for (PictureBox* slot : Slots())
-        slot->SetPicture({});
     PlayerOperators.Fill(OperatorCode::Empty);
+    ShowSlots();
     SpeakSlots();
 }
 

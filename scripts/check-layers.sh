@@ -5,7 +5,8 @@
 # and prints each one as file:line. A folder may include its own headers and
 # those of a lower rank, never those of its own rank in another folder or of
 # a higher one. The score file's core sits beside platform, on the engine
-# alone, so that its reader and the fuzzer need no widgets.
+# alone, so that its reader and the fuzzer need no widgets; so do the
+# board's rules, which their tests check without windows.
 # Usage: scripts/check-layers.sh [SOURCE-ROOT]
 set -euo pipefail
 root=${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
@@ -13,7 +14,7 @@ cd "$root"
 
 declare -A rank=(
     [engine]=0
-    [platform]=1 [scores/core]=1
+    [platform]=1 [scores/core]=1 [game/rules]=1
     [frame]=2
     [dialogs]=3 [scores]=3
     [game]=4

@@ -8,7 +8,6 @@
 #include "board_drag.h"
 #include "board_keys.h"
 #include "game_fixture.h"
-#include "tile_pictures.h"
 
 using namespace kwintor;
 
@@ -83,13 +82,6 @@ QStringList Unreadable(TForm1& form)
             faults << what + QStringLiteral(": not a child of its parent");
     }
     return faults;
-}
-
-PictureBox& TileOf(TForm1& form, OperatorCode code)
-{
-    const auto tiles = form.PaletteTiles();
-    return **std::find_if(tiles.begin(), tiles.end(),
-                          [&](const PictureBox* tile) { return tile->Picture() == TilePicture(code); });
 }
 
 Qt::Key KeyNamed(const QString& name)
@@ -309,7 +301,7 @@ void BoardAccessibilityTest::solvingIsAnnounced()
     if (how == QStringLiteral("keys")) {
         TypeOwnOperators();
     } else if (how == QStringLiteral("drop")) {
-        DragTo(TileOf(*game->form, Equation[1].Operator), *game->form->Image5);
+        DragTo(game->form->PaletteTile(Equation[1].Operator), *game->form->Image5);
     } else {
         GameFixture::PlaceOwnOperators();
         game->Tick();

@@ -137,11 +137,7 @@ void TilesAndSlotsTest::tileOverTheResultDoesNotChangeTheAnswer()
 void TilesAndSlotsTest::completingDropScoresAtOnce()
 {
     game->form->Nowa1->trigger();
-    const std::map<OperatorCode, PictureBox*> tiles = {{OperatorCode::Plus, game->form->Image2},
-                                                       {OperatorCode::Minus, game->form->Image1},
-                                                       {OperatorCode::Division, game->form->Image4},
-                                                       {OperatorCode::Multiplication, game->form->Image3}};
-    DragTo(*tiles.at(Equation[1].Operator), *game->form->Image5);
+    DragTo(game->form->PaletteTile(Equation[1].Operator), *game->form->Image5);
 
     QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("1"));
     QCOMPARE(GameSettings.CurrentLevel, 2);
