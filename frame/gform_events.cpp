@@ -40,7 +40,7 @@ bool TGradientForm::event(QEvent* event)
         }
         return QWidget::event(event);
     } catch (const std::exception& error) {
-        const QString message = QString::fromUtf8(error.what());
+        const QString message = MessageOf(error);
         QTimer::singleShot(0, qApp, [message] { ShowErrorDisplay(message); });
     } catch (...) {
         QTimer::singleShot(0, qApp, [] { ShowErrorDisplay(QStringLiteral("Nieznany błąd")); });

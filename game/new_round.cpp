@@ -41,7 +41,7 @@ void TForm1::NewRound()
     SpeakSlots();
 }
 
-// Shows the operands and the slot frames between them; every slot is emptied.
+// Shows the operands and the slot frames between them, and the slots as they stand: empty.
 void TForm1::LayOutOperands(std::uint8_t operandCount)
 {
     const auto operands = OperandLabels();
@@ -50,8 +50,7 @@ void TForm1::LayOutOperands(std::uint8_t operandCount)
         operands[i]->hide();
     for (std::size_t i = 1; i < frames.size(); ++i)
         frames[i]->hide();
-    for (PictureBox* slot : Slots())
-        slot->SetPicture({});
+    ShowSlots();
 
     for (std::uint8_t number = 1; number <= operandCount && number <= operands.size(); ++number) {
         Label* operand = operands[number - 1];

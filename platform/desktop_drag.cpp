@@ -18,8 +18,6 @@ namespace kwintor {
 
 namespace {
 
-using Reply = std::unique_ptr<void, decltype(&std::free)>;
-
 template <typename T> std::unique_ptr<T, decltype(&std::free)> Owned(T* reply) { return {reply, &std::free}; }
 
 xcb_connection_t* X11Connection()

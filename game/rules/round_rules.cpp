@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::int32_t SecondsPerOperand = 20;
 
+// A mask without any operator could never give an equation (the generator
+// would refuse it); such a round uses all four operators instead.
 OperatorMask GeneratableMask(OperatorMask mask) { return (mask & AllOperators) != 0 ? mask : AllOperators; }
 
 }  // namespace
