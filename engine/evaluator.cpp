@@ -94,22 +94,37 @@ long double EvaluateNumber(std::string_view text)
     return value;
 }
 
+// The text on either side of the rightmost of `operators` outside
+// parentheses, or an unknown expression when there is none.
+struct Split {
+    std::string_view left;
+    char sign;
+    std::string_view right;
+};
+
+std::optional<Split> SplitFromRight(std::string_view text, std::string_view operators)
+{
+    const auto at = FindSplitFromRight(text, operators);
+    if (!at) {
+        Raise(UnknownExpression, text);
+        return std::nullopt;
+    }
+    return Split {text.substr(0, *at), text[*at], text.substr(*at + 1)};
+}
+
 // Rule 3: split at the rightmost "+" or "-" outside parentheses; a "-" in
 // the first position negates the rest.
 long double EvaluateSum(std::string_view text)
 {
-    const auto split = FindSplitFromRight(text, "+-");
-    if (!split) {
-        Raise(UnknownExpression, text);
+    const auto split = SplitFromRight(text, "+-");
+    if (!split)
         return 0;
-    }
-    const std::string_view left = text.substr(0, *split);
-    const std::string_view right = text.substr(*split + 1);
-    if (text[*split] == '+') {
+    const auto [left, sign, right] = *split;
+    if (sign == '+') {
         const long double augend = Evaluate(left);
         return augend + Evaluate(right);
     }
-    if (*split == 0)
+    if (left.empty())
         return -Evaluate(right);
     const long double minuend = Evaluate(left);
     return minuend - Evaluate(right);
@@ -119,14 +134,11 @@ long double EvaluateSum(std::string_view text)
 // three group from the left at one level.
 long double EvaluateProduct(std::string_view text)
 {
-    const auto split = FindSplitFromRight(text, "*/^");
-    if (!split) {
-        Raise(UnknownExpression, text);
+    const auto split = SplitFromRight(text, "*/^");
+    if (!split)
         return 0;
-    }
-    const std::string_view left = text.substr(0, *split);
-    const std::string_view right = text.substr(*split + 1);
-    switch (text[*split]) {
+    const auto [left, sign, right] = *split;
+    switch (sign) {
     case '*': {
         const long double multiplicand = Evaluate(left);
         return multiplicand * Evaluate(right);

@@ -22,6 +22,10 @@ std::uint32_t ResolveColor(TColor color)
         static_cast<std::uint32_t>(system.blue()) << 16;
 }
 
-QColor ToQColor(std::uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+QColor ToQColor(std::uint32_t rgb)
+{
+    const auto channel = [rgb](int shift) { return static_cast<int>((rgb >> shift) & 0xFFU); };
+    return QColor(channel(0), channel(8), channel(16));
+}
 
 }  // namespace kwintor

@@ -26,9 +26,11 @@ QRect Cells(int firstColumn, int lastColumn, int firstRow, int lastRow)
 void AddDot(Glyph& glyph, int topRow, int centreColumn)
 {
     constexpr std::array<int, 7> rowWidths = {3, 5, 7, 7, 7, 5, 3};
-    for (int i = 0; i < 7; ++i) {
-        const int half = rowWidths[i] / 2;
-        glyph.push_back(Cells(centreColumn - half, centreColumn + half, topRow + i, topRow + i));
+    int row = topRow;
+    for (const int width : rowWidths) {
+        const int half = width / 2;
+        glyph.push_back(Cells(centreColumn - half, centreColumn + half, row, row));
+        ++row;
     }
 }
 

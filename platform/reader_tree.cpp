@@ -118,9 +118,12 @@ public:
         return MemberInterface::interface_cast(type);
     }
 
+    // Both the object's texts and the text interface's ranges are asked for by name.
+    using SpokenText::text;
+
     QString text(QAccessible::Text kind) const override
     {
-        const QString own = MemberInterface::text(kind);
+        QString own = MemberInterface::text(kind);
         if (kind == QAccessible::Name && own.isEmpty())
             return static_cast<const Label*>(object())->Caption();
         return own;

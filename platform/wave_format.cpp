@@ -17,8 +17,9 @@ namespace {
 constexpr int ChunkHeaderSize = 8;
 constexpr qsizetype FormatFieldsSize = 16;
 constexpr qsizetype ExtensibleFieldsSize = 40;
-constexpr quint16 PcmFormat = 1;
-constexpr quint16 ExtensibleFormat = 0xFFFE;
+
+// The format tags of a wave file's "fmt " chunk that matter here.
+enum FormatTag : quint16 { PcmFormat = 1, ExtensibleFormat = 0xFFFE };
 
 // Skips the chunks in front of the first one named `id` and leaves the file
 // at its body; returns the body's size.

@@ -82,7 +82,8 @@ QString ResolvedPath(const QString& fileName)
 void WriteAll(int descriptor, const QByteArray& bytes)
 {
     for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t count = ::write(descriptor, bytes.constData() + written, bytes.size() - written);
+        const auto left = static_cast<std::size_t>(bytes.size() - written);
+        const ssize_t count = ::write(descriptor, bytes.constData() + written, left);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)

@@ -59,7 +59,7 @@ public:
 
 private:
     int descriptor_;
-    std::array<char, 16 * 1024> buffer_;
+    std::array<char, std::size_t {16} * 1024> buffer_;
 };
 
 }  // namespace
