@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "desktop_metrics.h"
-#include "game_settings.h"
 #include "palette_tiles.h"
 #include "placed.h"
 #include "reader_tree.h"
@@ -73,8 +72,10 @@ LabelLook OperandLook(Qt::Alignment alignment)
 
 }  // namespace
 
-TForm1::TForm1(std::unique_ptr<WavePlayback> player, std::chrono::milliseconds tickInterval)
+TForm1::TForm1(Settings& settings, std::unique_ptr<WavePlayback> player,
+               std::chrono::milliseconds tickInterval)
     : grajek(std::move(player))
+    , settings_(settings)
 {
     SetUpWindowFrame(*this, QStringLiteral("Kwintor"), CaptionButtons::All, {-4, -4, 648, 488},
                      BoardFontHeight);
@@ -211,7 +212,7 @@ void TForm1::CreateMenu()
 
 void TForm1::FormCreate()
 {
-    GameSettings.CurrentLevel = GameSettings.StartLevel;
+    settings_.CurrentLevel = settings_.StartLevel;
     Punkty->SetCaption(QStringLiteral("0"));
     NewRound();
     AnnounceRound();
