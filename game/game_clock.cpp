@@ -28,7 +28,6 @@ std::string TForm1::CheckAndAdvance()
     // The same score written again would be read out again.
     if (solved.score != score)
         Punkty->SetCaption(QString::number(solved.score));
-    PlayerOperators.Fill(OperatorCode::Empty);
     settings_.CurrentLevel = solved.level;
     NewRound();
     AnnounceRound(QStringLiteral("Rozwiązane! "));
