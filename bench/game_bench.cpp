@@ -24,7 +24,8 @@ struct Board {
         form.show();
     }
     kwintor::Settings settings;
-    kwintor::TForm1 form {settings, std::make_unique<kwintor::EventSoundPlayback>(), std::chrono::hours(24)};
+    kwintor::TForm1 form {settings, std::make_unique<kwintor::EventSoundPlayback>(),
+                          kwintor::PeriodicTimer::Start::Held};
 };
 
 void BM_ClockTick(benchmark::State& state)

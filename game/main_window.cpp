@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 
+#include <chrono>
 #include <optional>
 
 #include "desktop_metrics.h"
@@ -72,8 +73,7 @@ LabelLook OperandLook(Qt::Alignment alignment)
 
 }  // namespace
 
-TForm1::TForm1(Settings& settings, std::unique_ptr<WavePlayback> player,
-               std::chrono::milliseconds tickInterval)
+TForm1::TForm1(Settings& settings, std::unique_ptr<WavePlayback> player, PeriodicTimer::Start clock)
     : grajek(std::move(player))
     , settings_(settings)
 {
@@ -82,7 +82,7 @@ TForm1::TForm1(Settings& settings, std::unique_ptr<WavePlayback> player,
     CreateMenu();
     CreateBoard();
     NameBoard();
-    Timer1 = new PeriodicTimer(tickInterval, this);
+    Timer1 = new PeriodicTimer(std::chrono::seconds(1), this, clock);
     ConnectCommands();
     FormCreate();
 }

@@ -10,7 +10,6 @@
 #include <QPushButton>
 
 #include <array>
-#include <chrono>
 #include <memory>
 #include <string>
 
@@ -34,10 +33,11 @@ class TForm1 : public TGradientForm {
 public:
     // Creating the window starts the first game of `settings`, which the
     // board reads and advances and which outlive it; `player` plays the drop
-    // sound and the clock ticks every `tickInterval` (tests slow it down).
+    // sound, and the clock ticks every second unless `clock` holds it for a
+    // test to tick.
     explicit TForm1(Settings& settings,
                     std::unique_ptr<WavePlayback> player = std::make_unique<EventSoundPlayback>(),
-                    std::chrono::milliseconds tickInterval = std::chrono::seconds(1));
+                    PeriodicTimer::Start clock = PeriodicTimer::Start::Running);
     ~TForm1() override;
 
     // Puts the next equation of CurrentLevel on the board.

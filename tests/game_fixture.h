@@ -5,8 +5,6 @@
 
 #include <QtTest>
 
-#include <chrono>
-
 #include "about_window.h"
 #include "fakes/fake_wave_playback.h"
 #include "main_window.h"
@@ -33,7 +31,8 @@ public:
             sound = fake.get();
             player = std::move(fake);
         }
-        form = std::make_unique<kwintor::TForm1>(settings, std::move(player), std::chrono::hours(24));
+        form = std::make_unique<kwintor::TForm1>(settings, std::move(player),
+                                                 kwintor::PeriodicTimer::Start::Held);
         kwintor::Form1 = form.get();
         kwintor::Form2 = &testDifficulty;
         kwintor::Form3 = &startLevel;

@@ -42,6 +42,7 @@ void StartupTest::windowsAreCreatedHiddenAndTheGameStarts()
         KwintorWindows windows;
         QVERIFY(Form1 && Form2 && Form3 && Form4 && naj2);
         QCOMPARE(Form1->opis->Caption(), QStringLiteral("Poziom 1"));
+        QVERIFY(Form1->Timer1->IsRunning());  // on real seconds, unlike the tests' boards
         for (TGradientForm* window :
              std::initializer_list<TGradientForm*> {Form1, Form2, Form3, Form4, naj2}) {
             QVERIFY(!window->isVisible());
