@@ -9,7 +9,8 @@
 namespace {
 
 // The best-scores list with a 10 MiB name at its top, as a score file from
-// anywhere may hold: listed once, then repainted as the list's window is.
+// anywhere may hold: listed once, then repainted. It is painted into a
+// pixmap, since an offscreen window may skip a repaint nobody sees.
 void BM_RepaintListWithHugeName(benchmark::State& state)
 {
     kwintor::ScoreTable = {};
@@ -19,7 +20,7 @@ void BM_RepaintListWithHugeName(benchmark::State& state)
     dialog.FormShow();
     dialog.ListBox1->doItemsLayout();
     for (auto _ : state)
-        dialog.ListBox1->viewport()->repaint();
+        benchmark::DoNotOptimize(dialog.ListBox1->viewport()->grab());
     kwintor::ScoreTable = {};
 }
 BENCHMARK(BM_RepaintListWithHugeName)->Unit(benchmark::kMicrosecond)->Repetitions(5);
