@@ -32,9 +32,9 @@
 #include <thread>
 #include <vector>
 
-#include "game_settings.h"
 #include "main_window.h"
 #include "monitor_listener.h"
+#include "settings.h"
 
 namespace {
 
@@ -69,8 +69,8 @@ struct SoundingBoard {
     explicit SoundingBoard(const std::string& monitor)
         : listener(monitor)
     {
-        kwintor::GameSettings.CurrentLevel = kwintor::TestMode;
-        kwintor::GameSettings.OperandCount = 5;
+        settings.CurrentLevel = kwintor::TestMode;
+        settings.OperandCount = 5;
         form.NewRound();
         form.show();
     }
@@ -104,7 +104,8 @@ struct SoundingBoard {
         }
     }
 
-    kwintor::TForm1 form;
+    kwintor::Settings settings;
+    kwintor::TForm1 form {settings};
     MonitorListener listener;
 };
 

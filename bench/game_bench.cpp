@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include "game_settings.h"
 #include "main_window.h"
+#include "settings.h"
 
 namespace {
 
@@ -18,12 +18,14 @@ struct Board {
     Board()
     {
         form.Dwik1->setChecked(false);
-        kwintor::GameSettings.CurrentLevel = kwintor::TestMode;
-        kwintor::GameSettings.OperandCount = 5;
+        settings.CurrentLevel = kwintor::TestMode;
+        settings.OperandCount = 5;
         form.NewRound();
         form.show();
     }
-    kwintor::TForm1 form {std::make_unique<kwintor::EventSoundPlayback>(), std::chrono::hours(24)};
+    kwintor::Settings settings;
+    kwintor::TForm1 form {settings, std::make_unique<kwintor::EventSoundPlayback>(),
+                          kwintor::PeriodicTimer::Start::Held};
 };
 
 void BM_ClockTick(benchmark::State& state)

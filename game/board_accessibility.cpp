@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game_settings.h"
 #include "main_window.h"
 #include "reader_tree.h"
 #include "spoken_board.h"
@@ -62,7 +61,7 @@ void TForm1::SpeakSlots()
 
 void TForm1::AnnounceRound(const QString& opening)
 {
-    const bool testMode = GameSettings.CurrentLevel == TestMode;
+    const bool testMode = settings_.CurrentLevel == TestMode;
     Komunikat->Announce(opening +
                         RoundSpeech(opis->Caption(), shownRound_.operandCount, shownRound_.target,
                                     testMode ? 0 : czas->Caption().toInt()));

@@ -3,7 +3,6 @@
 
 #include "about_window.h"
 #include "error_display.h"
-#include "game_settings.h"
 #include "main_window.h"
 #include "najlepsi.h"
 #include "score_table.h"
@@ -41,7 +40,7 @@ void TForm1::ConnectCommands()
 
 void TForm1::Nowa1Click()
 {
-    GameSettings.CurrentLevel = GameSettings.StartLevel;
+    settings_.CurrentLevel = settings_.StartLevel;
     Punkty->SetCaption(QStringLiteral("0"));
     NewRound();
     AnnounceRound();
@@ -49,7 +48,7 @@ void TForm1::Nowa1Click()
 
 void TForm1::Nowytest1Click()
 {
-    GameSettings.CurrentLevel = TestMode;
+    settings_.CurrentLevel = TestMode;
     Punkty->SetCaption(QStringLiteral("0"));
     NewRound();
     AnnounceRound();

@@ -6,7 +6,6 @@
 #include "best_score_entry.h"
 #include "clock_rules.h"
 #include "evaluator.h"
-#include "game_settings.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "whole_numbers.h"
@@ -22,15 +21,14 @@ int NumberIn(const Label& label) { return label.Caption().toInt(); }
 std::string TForm1::CheckAndAdvance()
 {
     std::string playerText;
-    if (!CheckAnswer(GameSettings.OperandCount, playerText))
+    if (!CheckAnswer(settings_.OperandCount, playerText))
         return playerText;
     const int score = NumberIn(*Punkty);
-    const SolvedOutcome solved = AfterSolving(GameSettings.CurrentLevel, score);
+    const SolvedOutcome solved = AfterSolving(settings_.CurrentLevel, score);
     // The same score written again would be read out again.
     if (solved.score != score)
         Punkty->SetCaption(QString::number(solved.score));
-    PlayerOperators.Fill(OperatorCode::Empty);
-    GameSettings.CurrentLevel = solved.level;
+    settings_.CurrentLevel = solved.level;
     NewRound();
     AnnounceRound(QStringLiteral("Rozwiązane! "));
     return playerText;
@@ -38,8 +36,8 @@ std::string TForm1::CheckAndAdvance()
 
 void TForm1::ClockTick()
 {
-    const TickOutcome tick = AfterTick(GameSettings.CurrentLevel, NumberIn(*czas));
-    GameSettings.CurrentLevel = tick.level;
+    const TickOutcome tick = AfterTick(settings_.CurrentLevel, NumberIn(*czas));
+    settings_.CurrentLevel = tick.level;
     czas->SetCaption(QString::number(tick.secondsLeft));
     if (tick.gameOver) {
         EndGame();
@@ -51,7 +49,7 @@ void TForm1::ClockTick()
     Edit1->setText(QString::fromStdString(diagnostic));
 
     std::string hint;
-    FormatEquation(GameSettings.OperandCount, hint);
+    FormatEquation(settings_.OperandCount, hint);
     if (EvalStatus.Code != NoError) {
         std::string message;
         EvalErrorMessage(EvalStatus.Code, message);

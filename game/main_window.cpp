@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 
+#include <chrono>
 #include <optional>
 
 #include "desktop_metrics.h"
-#include "game_settings.h"
 #include "palette_tiles.h"
 #include "placed.h"
 #include "reader_tree.h"
@@ -73,15 +73,16 @@ LabelLook OperandLook(Qt::Alignment alignment)
 
 }  // namespace
 
-TForm1::TForm1(std::unique_ptr<WavePlayback> player, std::chrono::milliseconds tickInterval)
+TForm1::TForm1(Settings& settings, std::unique_ptr<WavePlayback> player, PeriodicTimer::Start clock)
     : grajek(std::move(player))
+    , settings_(settings)
 {
     SetUpWindowFrame(*this, QStringLiteral("Kwintor"), CaptionButtons::All, {-4, -4, 648, 488},
                      BoardFontHeight);
     CreateMenu();
     CreateBoard();
     NameBoard();
-    Timer1 = new PeriodicTimer(tickInterval, this);
+    Timer1 = new PeriodicTimer(std::chrono::seconds(1), this, clock);
     ConnectCommands();
     FormCreate();
 }
@@ -211,7 +212,7 @@ void TForm1::CreateMenu()
 
 void TForm1::FormCreate()
 {
-    GameSettings.CurrentLevel = GameSettings.StartLevel;
+    settings_.CurrentLevel = settings_.StartLevel;
     Punkty->SetCaption(QStringLiteral("0"));
     NewRound();
     AnnounceRound();

@@ -10,7 +10,6 @@
 #include <QPushButton>
 
 #include <array>
-#include <chrono>
 #include <memory>
 #include <string>
 
@@ -21,6 +20,7 @@
 #include "label.h"
 #include "periodic_timer.h"
 #include "picture_box.h"
+#include "settings.h"
 #include "slot_keys.h"
 #include "wave_playback.h"
 
@@ -31,10 +31,13 @@ class TForm1 : public TGradientForm {
     Q_OBJECT
 
 public:
-    // Creating the window starts the first game; `player` plays the drop
-    // sound and the clock ticks every `tickInterval` (tests slow it down).
-    explicit TForm1(std::unique_ptr<WavePlayback> player = std::make_unique<EventSoundPlayback>(),
-                    std::chrono::milliseconds tickInterval = std::chrono::seconds(1));
+    // Creating the window starts the first game of `settings`, which the
+    // board reads and advances and which outlive it; `player` plays the drop
+    // sound, and the clock ticks every second unless `clock` holds it for a
+    // test to tick.
+    explicit TForm1(Settings& settings,
+                    std::unique_ptr<WavePlayback> player = std::make_unique<EventSoundPlayback>(),
+                    PeriodicTimer::Start clock = PeriodicTimer::Start::Running);
     ~TForm1() override;
 
     // Puts the next equation of CurrentLevel on the board.
@@ -158,6 +161,8 @@ private:
     void SpeakSlots();
     void AnnounceRound(const QString& opening = {});
     void AnswerQuestion(BoardQuestion question);
+
+    Settings& settings_;
 
     // The round on the board: the test dialog may change the operand count
     // before the next round shows it.

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "error_display.h"
-#include "game_settings.h"
 #include "main_window.h"
 #include "round_rules.h"
 
@@ -19,14 +18,14 @@ constexpr std::array<int, 4> ResultLeftEdges = {180, 280, 405, 510};
 
 void TForm1::NewRound()
 {
-    const RoundRules round = RoundFor(GameSettings);
-    GameSettings.OperandCount = round.operandCount;
+    const RoundRules round = RoundFor(settings_);
+    settings_.OperandCount = round.operandCount;
     const std::uint8_t operandCount = round.operandCount;
-    const bool testMode = GameSettings.CurrentLevel == TestMode;
+    const bool testMode = settings_.CurrentLevel == TestMode;
 
     czas->SetCaption(QString::number(round.seconds));
     opis->SetCaption(testMode ? QStringLiteral("Test ")
-                              : QStringLiteral("Poziom ") + QString::number(GameSettings.CurrentLevel));
+                              : QStringLiteral("Poziom ") + QString::number(settings_.CurrentLevel));
     PlayerOperators.Fill(OperatorCode::Empty);
     if (!GenerateEquation(operandCount, round.mask, round.largestOperand))
         throw Error(

@@ -10,7 +10,6 @@
 
 #include "about_window.h"
 #include "desktop_metrics.h"
-#include "game_settings.h"
 #include "main_window.h"
 #include "najlepsi.h"
 #include "start_level_dialog.h"
@@ -35,12 +34,12 @@ void SetUpApplication(QApplication& application)
 // members go in reverse order, children before their parent.
 KwintorWindows::KwintorWindows()
 {
-    main_ = std::make_unique<TForm1>();
+    main_ = std::make_unique<TForm1>(settings_);
     Form1 = main_.get();
     SetMainWindow(Form1);
-    testDifficulty_ = std::make_unique<TForm2>(GameSettings, Form1);
+    testDifficulty_ = std::make_unique<TForm2>(settings_, Form1);
     Form2 = testDifficulty_.get();
-    startLevel_ = std::make_unique<TForm3>(GameSettings, Form1);
+    startLevel_ = std::make_unique<TForm3>(settings_, Form1);
     Form3 = startLevel_.get();
     about_ = std::make_unique<TForm4>(Form1);
     Form4 = about_.get();
@@ -58,8 +57,8 @@ KwintorWindows::~KwintorWindows()
     naj2 = nullptr;
 }
 
-// The engine has seeded its random source and GameSettings hold their
-// defaults before this runs: both happen as the modules are initialised.
+// The engine has seeded its random source before this runs, as the modules
+// are initialised.
 int RunKwintor(int argc, char* argv[])
 {
     QApplication application(argc, argv);

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "settings.h"
+
 class QApplication;
 
 namespace kwintor {
@@ -19,13 +21,15 @@ class Tnaj2;
 void SetUpApplication(QApplication& application);
 
 // The five windows, created in their order and published as Form1, Form2,
-// Form3, Form4 and naj2; they live as long as this object.
+// Form3, Form4 and naj2, and the one set of settings they share; all live as
+// long as this object, and the settings start from their defaults.
 class KwintorWindows {
 public:
     KwintorWindows();
     ~KwintorWindows();
 
 private:
+    Settings settings_;
     std::unique_ptr<TForm1> main_;
     std::unique_ptr<TForm2> testDifficulty_;
     std::unique_ptr<TForm3> startLevel_;

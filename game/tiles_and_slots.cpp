@@ -6,7 +6,6 @@
 
 #include "drop_rules.h"
 #include "error_display.h"
-#include "game_settings.h"
 #include "main_window.h"
 #include "palette_tiles.h"
 

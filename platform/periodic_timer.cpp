@@ -22,7 +22,7 @@ std::chrono::milliseconds TickSchedule::NextDelay(Clock::time_point now)
 
 // Qt treats a plain timer as coarse and lets it slip by up to 5 % a tick;
 // each tick here is a single shot aimed at its own due time instead.
-PeriodicTimer::PeriodicTimer(std::chrono::milliseconds interval, QObject* parent)
+PeriodicTimer::PeriodicTimer(std::chrono::milliseconds interval, QObject* parent, Start start)
     : QObject(parent)
     , interval_(interval)
     , schedule_(TickSchedule::Clock::now(), interval)
@@ -33,7 +33,8 @@ PeriodicTimer::PeriodicTimer(std::chrono::milliseconds interval, QObject* parent
         timer_.start(schedule_.NextDelay(TickSchedule::Clock::now()));
         emit Ticked();
     });
-    timer_.start(interval);
+    if (start == Start::Running)
+        timer_.start(interval);
 }
 
 }  // namespace kwintor

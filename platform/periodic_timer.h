@@ -32,14 +32,19 @@ private:
 
 // A clock that ticks on the UI thread from construction until it is
 // destroyed, also inside modal loops. It has no way to stop on purpose.
+// A held clock never starts: its only ticks are those a test emits, so that
+// no second passes behind the test's back.
 class PeriodicTimer : public QObject {
     Q_OBJECT
 
 public:
+    enum class Start { Running, Held };
+
     explicit PeriodicTimer(std::chrono::milliseconds interval = std::chrono::milliseconds(1000),
-                           QObject* parent = nullptr);
+                           QObject* parent = nullptr, Start start = Start::Running);
 
     std::chrono::milliseconds Interval() const { return interval_; }
+    bool IsRunning() const { return timer_.isActive(); }
 
 signals:
     void Ticked();

@@ -5,26 +5,25 @@
 
 #include <QtTest>
 
-#include <chrono>
-
 #include "about_window.h"
 #include "fakes/fake_wave_playback.h"
-#include "game_settings.h"
 #include "main_window.h"
 #include "najlepsi.h"
 #include "random_source.h"
 #include "score_file_sandbox.h"
+#include "settings.h"
 #include "start_level_dialog.h"
 #include "test_difficulty_dialog.h"
 
-// The five windows of a fresh game, with a clock that only the test makes
-// tick and a score file of its own.
+// The five windows of a fresh game, with settings of their own, a clock that
+// only the test makes tick and a score file of its own. One fixture is alive
+// at a time, as the five windows are published for the game to find.
 class GameFixture {
 public:
     // A fake sound, unless the test brings a `player` of its own.
     explicit GameFixture(const QByteArray& scoreFile = {}, std::unique_ptr<kwintor::WavePlayback> player = {})
     {
-        kwintor::GameSettings = kwintor::Settings {};
+        current_ = this;
         kwintor::SeedRandom(5);
         ScoreFileSandbox::Write(scoreFile);
         if (!player) {
@@ -32,7 +31,8 @@ public:
             sound = fake.get();
             player = std::move(fake);
         }
-        form = std::make_unique<kwintor::TForm1>(std::move(player), std::chrono::hours(24));
+        form = std::make_unique<kwintor::TForm1>(settings, std::move(player),
+                                                 kwintor::PeriodicTimer::Start::Held);
         kwintor::Form1 = form.get();
         kwintor::Form2 = &testDifficulty;
         kwintor::Form3 = &startLevel;
@@ -47,7 +47,14 @@ public:
         kwintor::Form3 = nullptr;
         kwintor::Form4 = nullptr;
         kwintor::naj2 = nullptr;
+        current_ = nullptr;
     }
+
+    GameFixture(const GameFixture&) = delete;
+    GameFixture& operator=(const GameFixture&) = delete;
+
+    // The fixture alive now, for helpers that are handed none.
+    static GameFixture& Current() { return *current_; }
 
     bool ShowBoard()
     {
@@ -58,7 +65,7 @@ public:
     // Puts the equation's own operators into the slots, without dropping them.
     static void PlaceOwnOperators()
     {
-        for (std::size_t i = 1; i < kwintor::GameSettings.OperandCount; ++i)
+        for (std::size_t i = 1; i < Current().settings.OperandCount; ++i)
             kwintor::PlayerOperators[i] = kwintor::Equation[i].Operator;
     }
 
@@ -70,17 +77,23 @@ public:
 
     ScoreFileSandbox sandbox;
     FakeWavePlayback* sound = nullptr;
-    kwintor::TForm2 testDifficulty {kwintor::GameSettings};
-    kwintor::TForm3 startLevel {kwintor::GameSettings};
+    kwintor::Settings settings;
+    kwintor::TForm2 testDifficulty {settings};
+    kwintor::TForm3 startLevel {settings};
     kwintor::TForm4 about;
     kwintor::Tnaj2 bestScores;
     std::unique_ptr<kwintor::TForm1> form;
+
+private:
+    inline static GameFixture* current_ = nullptr;
 };
 
-// A test round, which has no clock and no score, of `operandCount` numbers.
+// A test round, which has no clock and no score, of `operandCount` numbers,
+// on `form`, the board of the fixture alive now.
 inline void TestRound(kwintor::TForm1& form, std::uint8_t operandCount)
 {
-    kwintor::GameSettings.CurrentLevel = kwintor::TestMode;
-    kwintor::GameSettings.OperandCount = operandCount;
+    kwintor::Settings& settings = GameFixture::Current().settings;
+    settings.CurrentLevel = kwintor::TestMode;
+    settings.OperandCount = operandCount;
     form.NewRound();
 }

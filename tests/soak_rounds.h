@@ -60,7 +60,7 @@ private:
     {
         kwintor::TForm1& form = *game_.form;
         const auto slotBoxes = form.Slots();
-        for (std::size_t i = 1; i < kwintor::GameSettings.OperandCount; ++i) {
+        for (std::size_t i = 1; i < game_.settings.OperandCount; ++i) {
             DragTo(form.PaletteTile(kwintor::Equation[i].Operator), *slotBoxes[i - 1]);
             if (i == 1)
                 emit form.Timer1->Ticked();

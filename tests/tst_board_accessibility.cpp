@@ -43,7 +43,7 @@ QString NameInTree(TForm1& form, const QObject* object)
 // "Równanie: 4 + 10 ? ... = 2" with `signs` between the round's numbers.
 QString EquationWith(const QStringList& signs)
 {
-    const std::uint8_t operands = GameSettings.OperandCount;
+    const std::uint8_t operands = GameFixture::Current().settings.OperandCount;
     QString text = QStringLiteral("Równanie: ") + QString::number(Equation[1].Operand);
     for (std::uint8_t i = 2; i <= operands; ++i)
         text += QLatin1Char(' ') + signs[i - 2] + QLatin1Char(' ') + QString::number(Equation[i].Operand);
@@ -53,7 +53,7 @@ QString EquationWith(const QStringList& signs)
 // What a new round of the board says: "Poziom 1. Równanie: 4 ? 10 = 14. Czas: 40 sekund."
 QString RoundWith(const QString& opening, int seconds)
 {
-    const QStringList empty(GameSettings.OperandCount - 1, QStringLiteral("?"));
+    const QStringList empty(GameFixture::Current().settings.OperandCount - 1, QStringLiteral("?"));
     QString text = opening + QStringLiteral(". ") + EquationWith(empty) + QLatin1Char('.');
     return seconds > 0 ? text + QStringLiteral(" Czas: %1 sekund.").arg(seconds) : text;
 }

@@ -59,7 +59,7 @@ void GameClockTest::clockCountsDownAndEndsTheGameAtZero()
     game->Tick();
 
     QVERIFY(script.Finished());
-    QCOMPARE(GameSettings.CurrentLevel, TestMode);
+    QCOMPARE(game->settings.CurrentLevel, TestMode);
     QCOMPARE(game->form->czas->Caption(), QStringLiteral("0"));
     QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("0"));
     QCOMPARE(game->form->opis->Caption(), QStringLiteral("Poziom 1"));
@@ -79,7 +79,7 @@ void GameClockTest::solvingGivesTheNextRoundItsFullAllowance()
     game->Tick();
 
     QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("1"));
-    QCOMPARE(GameSettings.CurrentLevel, 2);
+    QCOMPARE(game->settings.CurrentLevel, 2);
     QCOMPARE(game->form->czas->Caption(), QStringLiteral("60"));
     QCOMPARE(game->form->Edit1->text(), QString::fromStdString(solved) + "=" + value);
     std::string next;
@@ -111,7 +111,7 @@ void GameClockTest::givingUpEndsTheGameAtTheNextTick()
     script.Then(GameOverBox, ConfirmGameOver());
     game->Tick();
     QVERIFY(script.Finished());
-    QCOMPARE(GameSettings.CurrentLevel, TestMode);
+    QCOMPARE(game->settings.CurrentLevel, TestMode);
 }
 
 void GameClockTest::gameOverClosedByTheFrameStoresNothing()
@@ -141,26 +141,26 @@ void GameClockTest::testModeNeverCountsScoresOrEnds()
     }
     GameFixture::PlaceOwnOperators();
     std::string before;
-    FormatEquation(GameSettings.OperandCount, before);
+    FormatEquation(game->settings.OperandCount, before);
     game->Tick();
 
     QCOMPARE(script.Answered(), 0);
     QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("0"));
-    QCOMPARE(GameSettings.CurrentLevel, TestMode);
+    QCOMPARE(game->settings.CurrentLevel, TestMode);
     QCOMPARE(PlayerOperators[1], OperatorCode::Empty);
 }
 
 void GameClockTest::newGameDuringAGameResetsTheScore()
 {
     game->form->Punkty->SetCaption(QStringLiteral("4"));
-    GameSettings.CurrentLevel = 6;
-    GameSettings.StartLevel = 11;
+    game->settings.CurrentLevel = 6;
+    game->settings.StartLevel = 11;
     ModalScript script;
     script.Then(GameOverBox, ConfirmGameOver());
     game->form->Nowa1->trigger();
 
     QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("0"));
-    QCOMPARE(GameSettings.CurrentLevel, 11);
+    QCOMPARE(game->settings.CurrentLevel, 11);
     QCOMPARE(game->form->opis->Caption(), QStringLiteral("Poziom 11"));
     QCOMPARE(game->form->czas->Caption(), QStringLiteral("80"));
     QCOMPARE(script.Answered(), 0);

@@ -103,7 +103,7 @@ void GameOverReentryTest::oneBoxPerGame()
     game->Tick(45);
 
     QCOMPARE(boxes, 1);
-    QCOMPARE(GameSettings.CurrentLevel, TestMode);
+    QCOMPARE(game->settings.CurrentLevel, TestMode);
     QCOMPARE(game->form->czas->Caption(), QStringLiteral("0"));
 }
 

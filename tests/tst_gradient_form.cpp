@@ -177,12 +177,28 @@ void GradientFormTest::systemStopColourResolvedWhenBuilt()
     QCOMPARE(uint {form.ActiveGradientTable()[63]}, uint {0xFFFFFF});
 }
 
+// Asking for the system's own gradient changes nothing, as there is none to
+// ask: the form goes on painting its caption and repainting it on changes.
 void GradientFormTest::systemNeverDrawsTheCaption()
 {
-    TGradientForm form;
+    ProbeForm form;
     form.SetUseWin98Gradient(true);
     QVERIFY(form.UseWin98Gradient());
-    QVERIFY(!form.SystemDrawsCaption());
+    const QImage painted = form.grab().toImage();
+    const QImage ownCaption = form.Grab(form.IsCaptionActive());
+    const EdgeRect bar = form.CaptionBarRect();
+    for (const QPoint corner : {QPoint(bar.left, bar.top), QPoint(bar.right - 1, bar.bottom - 1)})
+        QCOMPARE(painted.pixel(corner), ownCaption.pixel(corner));
+    QVERIFY(painted.pixel(bar.left, bar.top) != painted.pixel(bar.right - 1, bar.top));
+
+    form.builds = 0;
+    form.repaints = 0;
+    QEvent activation(QEvent::ActivationChange);
+    QCoreApplication::sendEvent(&form, &activation);
+    QEvent colours(QEvent::PaletteChange);
+    QCoreApplication::sendEvent(&form, &colours);
+    QCOMPARE(form.repaints, 2);
+    QCOMPARE(form.builds, 1);
 }
 
 void GradientFormTest::captionEnds_data()

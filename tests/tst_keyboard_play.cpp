@@ -334,7 +334,7 @@ void KeyboardPlayTest::solvingByKeysScoresAndBringsTheNextRound()
     TypeOwnOperators();
 
     QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("1"));
-    QCOMPARE(GameSettings.CurrentLevel, 2);
+    QCOMPARE(game->settings.CurrentLevel, 2);
     QCOMPARE(game->form->opis->Caption(), QStringLiteral("Poziom 2"));
     QCOMPARE(game->form->czas->Caption(), QStringLiteral("60"));
     QCOMPARE(game->sound->plays, 1);
@@ -345,7 +345,7 @@ void KeyboardPlayTest::solvingByKeysScoresAndBringsTheNextRound()
 
     TypeOwnOperators();
     QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("2"));
-    QCOMPARE(GameSettings.CurrentLevel, 3);
+    QCOMPARE(game->settings.CurrentLevel, 3);
     QCOMPARE(game->sound->plays, 3);
     QCOMPARE(FocusName(), QStringLiteral("Image5"));
 }

@@ -3,9 +3,7 @@
 
 #include <QtTest>
 
-#include "fakes/fake_wave_playback.h"
-#include "game_settings.h"
-#include "main_window.h"
+#include "lone_board.h"
 #include "random_source.h"
 #include "tile_pictures.h"
 
@@ -16,7 +14,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init();
-    void cleanup() { form.reset(); }
+    void cleanup() { board.reset(); }
     void stateRightAfterCreation();
     void geometry_data();
     void geometry();
@@ -32,43 +30,43 @@ private slots:
     void closingEndsTheProgram();
 
 private:
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<LoneBoard> board;
 };
 
 void MainWindowTest::init()
 {
-    GameSettings = Settings {};
     SeedRandom(7);
-    form = std::make_unique<TForm1>(std::make_unique<FakeWavePlayback>());
+    board = std::make_unique<LoneBoard>();
 }
 
 void MainWindowTest::stateRightAfterCreation()
 {
-    QCOMPARE(form->windowTitle(), QStringLiteral("Kwintor"));
-    QCOMPARE(form->opis->Caption(), QStringLiteral("Poziom 1"));
-    QCOMPARE(form->czas->Caption(), QStringLiteral("40"));
-    QCOMPARE(form->Punkty->Caption(), QStringLiteral("0"));
-    QVERIFY(form->Dwik1->isChecked());
-    QCOMPARE(GameSettings.CurrentLevel, 1);
-    QCOMPARE(GameSettings.OperandCount, std::uint8_t {2});
-    QCOMPARE(form->GradientStartColor(), TColor {127});
-    QCOMPARE(form->GradientStopColor(), TColor {0xFF0000});
+    QCOMPARE(board->form.windowTitle(), QStringLiteral("Kwintor"));
+    QCOMPARE(board->form.opis->Caption(), QStringLiteral("Poziom 1"));
+    QCOMPARE(board->form.czas->Caption(), QStringLiteral("40"));
+    QCOMPARE(board->form.Punkty->Caption(), QStringLiteral("0"));
+    QVERIFY(board->form.Dwik1->isChecked());
+    QCOMPARE(board->settings.CurrentLevel, 1);
+    QCOMPARE(board->settings.OperandCount, std::uint8_t {2});
+    QCOMPARE(board->form.GradientStartColor(), TColor {127});
+    QCOMPARE(board->form.GradientStopColor(), TColor {0xFF0000});
 
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    QVERIFY(form->X1->isVisible() && form->X2->isVisible());
-    QVERIFY(!form->X3->isVisible() && !form->x4->isVisible() && !form->X5->isVisible());
-    QVERIFY(form->Beve1->isVisible());
-    QVERIFY(!form->Beve2->isVisible() && !form->Beve3->isVisible() && !form->Beve4->isVisible());
-    for (PictureBox* slot : form->Slots()) {
+    board->form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board->form));
+    QVERIFY(board->form.X1->isVisible() && board->form.X2->isVisible());
+    QVERIFY(!board->form.X3->isVisible() && !board->form.x4->isVisible() && !board->form.X5->isVisible());
+    QVERIFY(board->form.Beve1->isVisible());
+    QVERIFY(!board->form.Beve2->isVisible() && !board->form.Beve3->isVisible() &&
+            !board->form.Beve4->isVisible());
+    for (PictureBox* slot : board->form.Slots()) {
         QVERIFY(slot->isVisible());
         QVERIFY(!slot->HasPicture());
     }
-    QVERIFY(!form->Edit1->isVisible());
-    QCOMPARE(form->X1->Caption(), QString::number(Equation[1].Operand));
-    QCOMPARE(form->X2->Caption(), QString::number(Equation[2].Operand));
-    QCOMPARE(form->Wynik->Caption(), QStringLiteral("=") + QString::number(EquationTarget(2)));
-    QCOMPARE(form->Wynik->x(), 180);
+    QVERIFY(!board->form.Edit1->isVisible());
+    QCOMPARE(board->form.X1->Caption(), QString::number(Equation[1].Operand));
+    QCOMPARE(board->form.X2->Caption(), QString::number(Equation[2].Operand));
+    QCOMPARE(board->form.Wynik->Caption(), QStringLiteral("=") + QString::number(EquationTarget(2)));
+    QCOMPARE(board->form.Wynik->x(), 180);
 }
 
 void MainWindowTest::geometry_data()
@@ -128,7 +126,7 @@ void MainWindowTest::geometry()
     QFETCH(QRect, geometry);
     QFETCH(bool, grows);
 
-    auto* widget = form->ClientArea()->findChild<QWidget*>(name);
+    auto* widget = board->form.ClientArea()->findChild<QWidget*>(name);
     QVERIFY(widget);
     if (grows)
         QCOMPARE(widget->pos(), geometry.topLeft());
@@ -152,14 +150,14 @@ void MainWindowTest::slotsLieOverTheResult()
     QFETCH(int, level);
     QFETCH(QString, slotOverResult);
 
-    GameSettings.CurrentLevel = level;
-    form->NewRound();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    auto* slot = form->ClientArea()->findChild<PictureBox*>(slotOverResult);
-    const QRect overlap = slot->geometry().intersected(form->Wynik->geometry());
+    board->settings.CurrentLevel = level;
+    board->form.NewRound();
+    board->form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board->form));
+    auto* slot = board->form.ClientArea()->findChild<PictureBox*>(slotOverResult);
+    const QRect overlap = slot->geometry().intersected(board->form.Wynik->geometry());
     QVERIFY(!overlap.isEmpty());
-    QCOMPARE(form->ClientArea()->childAt(overlap.center()), slot);
+    QCOMPARE(board->form.ClientArea()->childAt(overlap.center()), slot);
 }
 
 void MainWindowTest::controlsLieAboveFramesAndLabels_data()
@@ -179,9 +177,9 @@ void MainWindowTest::controlsLieAboveFramesAndLabels()
     QFETCH(QPoint, point);
     QFETCH(QString, topmost);
 
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    QWidget* hit = form->ClientArea()->childAt(point);
+    board->form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board->form));
+    QWidget* hit = board->form.ClientArea()->childAt(point);
     QVERIFY(hit);
     QCOMPARE(hit->objectName(), topmost);
 }
@@ -223,27 +221,27 @@ void MainWindowTest::menu()
     QFETCH(QString, text);
 
     const std::map<QString, QAction*> actions = {
-        {"Nowa1", form->Nowa1},
-        {"Najlepszewyniki1", form->Najlepszewyniki1},
-        {"Nowytest1", form->Nowytest1},
-        {"Wyjcie1", form->Wyjcie1},
-        {"Poziomtrudnoci1", form->Poziomtrudnoci1},
-        {"Poziomtrudnocigry1", form->Poziomtrudnocigry1},
-        {"Dwik1", form->Dwik1},
-        {"Pomoc1", form->Pomoc1},
+        {"Nowa1", board->form.Nowa1},
+        {"Najlepszewyniki1", board->form.Najlepszewyniki1},
+        {"Nowytest1", board->form.Nowytest1},
+        {"Wyjcie1", board->form.Wyjcie1},
+        {"Poziomtrudnoci1", board->form.Poziomtrudnoci1},
+        {"Poziomtrudnocigry1", board->form.Poziomtrudnocigry1},
+        {"Dwik1", board->form.Dwik1},
+        {"Pomoc1", board->form.Pomoc1},
     };
     QAction* item = actions.at(action);
     QCOMPARE(item->text(), text);
     if (menu.isEmpty()) {
-        QVERIFY(form->MainMenu1->actions().contains(item));
+        QVERIFY(board->form.MainMenu1->actions().contains(item));
         QVERIFY(!item->menu());
     } else {
-        QMenu* owner = menu == "&Gra" ? form->Gra1 : form->Opcje1;
+        QMenu* owner = menu == "&Gra" ? board->form.Gra1 : board->form.Opcje1;
         QCOMPARE(owner->title(), menu);
         QVERIFY(owner->actions().contains(item));
     }
-    QCOMPARE(item == form->Nowa1, item->shortcut() == QKeySequence(Qt::Key_F2));
-    QCOMPARE(item->isCheckable(), item == form->Dwik1);
+    QCOMPARE(item == board->form.Nowa1, item->shortcut() == QKeySequence(Qt::Key_F2));
+    QCOMPARE(item->isCheckable(), item == board->form.Dwik1);
 }
 
 void MainWindowTest::fontsAndColours_data()
@@ -286,7 +284,7 @@ void MainWindowTest::fontsAndColours()
     QFETCH(QColor, text);
     QFETCH(QColor, background);
 
-    auto* label = form->ClientArea()->findChild<Label*>(name);
+    auto* label = board->form.ClientArea()->findChild<Label*>(name);
     QVERIFY(label);
     QCOMPARE(label->font().families().value(0), family);
     QCOMPARE(label->font().pixelSize(), pixelSize);
@@ -299,25 +297,26 @@ void MainWindowTest::fontsAndColours()
 
 void MainWindowTest::palettePicturesAreTheTiles()
 {
-    QCOMPARE(form->Image1->Picture(), TilePicture(OperatorCode::Minus));
-    QCOMPARE(form->Image2->Picture(), TilePicture(OperatorCode::Plus));
-    QCOMPARE(form->Image3->Picture(), TilePicture(OperatorCode::Multiplication));
-    QCOMPARE(form->Image4->Picture(), TilePicture(OperatorCode::Division));
-    for (PictureBox* picture : {form->Image1, form->Image2, form->Image3, form->Image4})
+    QCOMPARE(board->form.Image1->Picture(), TilePicture(OperatorCode::Minus));
+    QCOMPARE(board->form.Image2->Picture(), TilePicture(OperatorCode::Plus));
+    QCOMPARE(board->form.Image3->Picture(), TilePicture(OperatorCode::Multiplication));
+    QCOMPARE(board->form.Image4->Picture(), TilePicture(OperatorCode::Division));
+    for (PictureBox* picture :
+         {board->form.Image1, board->form.Image2, board->form.Image3, board->form.Image4})
         QVERIFY(picture->IsDraggable());
-    for (PictureBox* slot : form->Slots())
+    for (PictureBox* slot : board->form.Slots())
         QVERIFY(slot->IsDraggable());
 }
 
 void MainWindowTest::closingEndsTheProgram()
 {
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    board->form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board->form));
     QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
-    QTimer::singleShot(0, form->Wyjcie1, &QAction::trigger);
+    QTimer::singleShot(0, board->form.Wyjcie1, &QAction::trigger);
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(quitting.count(), 1);
-    QVERIFY(!form->isVisible());
+    QVERIFY(!board->form.isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -3,9 +3,7 @@
 
 #include <QtTest>
 
-#include "fakes/fake_wave_playback.h"
-#include "game_settings.h"
-#include "main_window.h"
+#include "lone_board.h"
 #include "random_source.h"
 #include "tile_pictures.h"
 
@@ -21,15 +19,15 @@ struct Observed {
     OperatorMask operators = 0;
 };
 
-Observed PlayRounds(TForm1& form)
+Observed PlayRounds(LoneBoard& board)
 {
     Observed seen;
     for (int round = 0; round < Rounds; ++round) {
-        form.NewRound();
-        for (std::uint8_t i = 1; i <= GameSettings.OperandCount; ++i) {
+        board.form.NewRound();
+        for (std::uint8_t i = 1; i <= board.settings.OperandCount; ++i) {
             seen.largestOperand = std::max(seen.largestOperand, int(Equation[i].Operand));
             const bool afterDivision = i > 1 && Equation[i - 1].Operator == OperatorCode::Division;
-            if (i < GameSettings.OperandCount &&
+            if (i < board.settings.OperandCount &&
                 !(afterDivision && Equation[i].Operator == OperatorCode::Plus))
                 seen.operators |= MaskBit(Equation[i].Operator);
         }
@@ -44,7 +42,7 @@ class NewRoundTest : public QObject {
 
 private slots:
     void init();
-    void cleanup() { form.reset(); }
+    void cleanup() { board.reset(); }
     void levels_data();
     void levels();
     void layoutPerOperandCount_data();
@@ -54,20 +52,19 @@ private slots:
     void newRoundEmptiesEverySlotAndKeepsTheScore();
 
 private:
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<LoneBoard> board;
 };
 
 void NewRoundTest::init()
 {
-    GameSettings = Settings {};
     SeedRandom(11);
-    form = std::make_unique<TForm1>(std::make_unique<FakeWavePlayback>());
+    board = std::make_unique<LoneBoard>();
 }
 
 void NewRoundTest::levels_data()
 {
     QTest::addColumn<int>("level");
-    QTest::addColumn<int>("countBefore");  // what the last round left in GameSettings
+    QTest::addColumn<int>("countBefore");  // what the last round left in the settings
     QTest::addColumn<int>("playerMask");
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("largest");
@@ -106,18 +103,19 @@ void NewRoundTest::levels()
     QFETCH(int, mask);
     QFETCH(QString, caption);
 
-    GameSettings.CurrentLevel = level;
-    GameSettings.OperandCount = static_cast<std::uint8_t>(countBefore);
-    GameSettings.OperatorMask = static_cast<OperatorMask>(playerMask);
+    board->settings.CurrentLevel = level;
+    board->settings.OperandCount = static_cast<std::uint8_t>(countBefore);
+    board->settings.OperatorMask = static_cast<OperatorMask>(playerMask);
     if (level == TestMode)
-        GameSettings.TestLargestOperand = static_cast<std::uint8_t>(largest);
-    const Observed seen = PlayRounds(*form);
+        board->settings.TestLargestOperand = static_cast<std::uint8_t>(largest);
+    const Observed seen = PlayRounds(*board);
 
-    QCOMPARE(int(GameSettings.OperandCount), count);
-    QCOMPARE(GameSettings.OperatorMask, OperatorMask(playerMask));
-    QCOMPARE(GameSettings.CurrentLevel, level);
-    QCOMPARE(form->opis->Caption(), caption);
-    QCOMPARE(form->czas->Caption(), level == TestMode ? QStringLiteral("0") : QString::number(count * 20));
+    QCOMPARE(int(board->settings.OperandCount), count);
+    QCOMPARE(board->settings.OperatorMask, OperatorMask(playerMask));
+    QCOMPARE(board->settings.CurrentLevel, level);
+    QCOMPARE(board->form.opis->Caption(), caption);
+    QCOMPARE(board->form.czas->Caption(),
+             level == TestMode ? QStringLiteral("0") : QString::number(count * 20));
     // Over hundreds of rounds every allowed operator and the bound itself appear.
     QCOMPARE(seen.largestOperand, largest);
     QCOMPARE(int(seen.operators), mask);
@@ -139,32 +137,32 @@ void NewRoundTest::layoutPerOperandCount()
     QFETCH(int, count);
     QFETCH(int, resultLeft);
 
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    GameSettings.CurrentLevel = TestMode;
+    board->form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board->form));
+    board->settings.CurrentLevel = TestMode;
     for (int before : {5, 2}) {
-        GameSettings.OperandCount = static_cast<std::uint8_t>(before);
-        form->NewRound();
-        GameSettings.OperandCount = static_cast<std::uint8_t>(count);
-        form->NewRound();
+        board->settings.OperandCount = static_cast<std::uint8_t>(before);
+        board->form.NewRound();
+        board->settings.OperandCount = static_cast<std::uint8_t>(count);
+        board->form.NewRound();
 
-        const auto operands = form->OperandLabels();
+        const auto operands = board->form.OperandLabels();
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(operands[i]->isVisible(), i < count);
             if (i < count)
                 QCOMPARE(operands[i]->Caption(), QString::number(Equation[i + 1].Operand));
         }
-        const auto frames = form->SlotFrames();
+        const auto frames = board->form.SlotFrames();
         for (int i = 0; i < 4; ++i)
             QCOMPARE(frames[i]->isVisible(), i < count - 1);
-        for (PictureBox* slot : form->Slots())
+        for (PictureBox* slot : board->form.Slots())
             QVERIFY(slot->isVisible());
-        QCOMPARE(form->Wynik->x(), resultLeft);
-        QCOMPARE(form->Wynik->Caption(),
+        QCOMPARE(board->form.Wynik->x(), resultLeft);
+        QCOMPARE(board->form.Wynik->Caption(),
                  QStringLiteral("=") + QString::number(EquationTarget(static_cast<std::uint8_t>(count))));
         std::string equation;
         FormatEquation(static_cast<std::uint8_t>(count), equation);
-        QCOMPARE(form->Edit1->text(), QString::fromStdString(equation));
+        QCOMPARE(board->form.Edit1->text(), QString::fromStdString(equation));
     }
 }
 
@@ -184,30 +182,30 @@ void NewRoundTest::emptyOperatorMaskStillGivesEquations()
     QFETCH(int, level);
     QFETCH(int, playerMask);
 
-    GameSettings.CurrentLevel = level;
-    GameSettings.OperandCount = 5;
-    GameSettings.OperatorMask = static_cast<OperatorMask>(playerMask);
-    const Observed seen = PlayRounds(*form);
+    board->settings.CurrentLevel = level;
+    board->settings.OperandCount = 5;
+    board->settings.OperatorMask = static_cast<OperatorMask>(playerMask);
+    const Observed seen = PlayRounds(*board);
 
     QCOMPARE(int(seen.operators), int(AllOperators));
-    QCOMPARE(GameSettings.OperatorMask, OperatorMask(playerMask));
+    QCOMPARE(board->settings.OperatorMask, OperatorMask(playerMask));
 }
 
 void NewRoundTest::newRoundEmptiesEverySlotAndKeepsTheScore()
 {
-    for (PictureBox* slot : form->Slots())
+    for (PictureBox* slot : board->form.Slots())
         slot->SetPicture(TilePicture(OperatorCode::Plus));
     for (std::size_t i = 1; i <= 5; ++i)
         PlayerOperators[i] = OperatorCode::Minus;
-    form->Punkty->SetCaption(QStringLiteral("17"));
+    board->form.Punkty->SetCaption(QStringLiteral("17"));
 
-    form->NewRound();
+    board->form.NewRound();
 
-    for (PictureBox* slot : form->Slots())
+    for (PictureBox* slot : board->form.Slots())
         QVERIFY(!slot->HasPicture());
     for (std::size_t i = 1; i <= 5; ++i)
         QCOMPARE(PlayerOperators[i], OperatorCode::Empty);
-    QCOMPARE(form->Punkty->Caption(), QStringLiteral("17"));
+    QCOMPARE(board->form.Punkty->Caption(), QStringLiteral("17"));
 }
 
 QTEST_MAIN(NewRoundTest)

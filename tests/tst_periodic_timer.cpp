@@ -13,6 +13,8 @@
 using namespace kwintor;
 using namespace std::chrono_literals;
 
+Q_DECLARE_METATYPE(kwintor::PeriodicTimer::Start)
+
 using ModalLoop = std::function<void()>;
 Q_DECLARE_METATYPE(ModalLoop)
 using Lateness = QList<int>;  // milliseconds after its due time, tick by tick
@@ -43,6 +45,8 @@ private slots:
     void fortyTicksTakeFortySeconds_data();
     void fortyTicksTakeFortySeconds();
     void ticksFromConstruction();
+    void heldClockNeverStarts_data();
+    void heldClockNeverStarts();
     void ticksInsideModalLoops_data();
     void ticksInsideModalLoops();
 };
@@ -99,6 +103,29 @@ void PeriodicTimerTest::ticksFromConstruction()
     PeriodicTimer timer(20ms);
     QSignalSpy ticks(&timer, &PeriodicTimer::Ticked);
     QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 10000);
+}
+
+void PeriodicTimerTest::heldClockNeverStarts_data()
+{
+    QTest::addColumn<PeriodicTimer::Start>("start");
+    QTest::addColumn<bool>("running");
+
+    QTest::newRow("running") << PeriodicTimer::Start::Running << true;
+    QTest::newRow("held") << PeriodicTimer::Start::Held << false;
+}
+
+void PeriodicTimerTest::heldClockNeverStarts()
+{
+    QFETCH(PeriodicTimer::Start, start);
+    QFETCH(bool, running);
+
+    PeriodicTimer timer(0ms, nullptr, start);
+    QSignalSpy ticks(&timer, &PeriodicTimer::Ticked);
+    QCOMPARE(timer.IsRunning(), running);
+    if (!running) {
+        QCoreApplication::processEvents();
+        QCOMPARE(ticks.size(), 0);
+    }
 }
 
 void PeriodicTimerTest::ticksInsideModalLoops_data()

@@ -38,7 +38,6 @@ QByteArray FifteenEntries()
 }
 
 constexpr qint64 HugeFileSize = qint64(200) << 20;
-constexpr qint64 HugeFileLoadMilliseconds = 100;
 constexpr std::size_t HugeFileHeapBytes = 16 << 20;
 
 }  // namespace
@@ -109,7 +108,7 @@ void ScoreFileMemoryTest::hugeFileAfterItsEntries_data()
 }
 
 // What follows the fifteen entries is never read: a file grown huge by
-// accident or malice loads as fast and as small as a plain one.
+// accident or malice loads as small as a plain one (and, bench/ shows, as fast).
 void ScoreFileMemoryTest::hugeFileAfterItsEntries()
 {
     QFETCH(QByteArray, entries);
@@ -119,18 +118,13 @@ void ScoreFileMemoryTest::hugeFileAfterItsEntries()
     QVERIFY(::truncate(qPrintable(ScoreFileName), HugeFileSize) == 0);
 
     heap_watermark::Reset();
-    QElapsedTimer clock;
-    clock.start();
     LoadScoreTable();
-    const qint64 elapsed = clock.elapsed();
     const std::size_t growth = heap_watermark::PeakGrowth();
 
     QCOMPARE(ScoreTable[15].Name, QStringLiteral("Gracz 15"));
     QCOMPARE(ScoreTable[15].Score, std::uint16_t {85});
     ScoreTable = {};
-    QVERIFY2(elapsed < HugeFileLoadMilliseconds, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
     QVERIFY2(growth < HugeFileHeapBytes, qPrintable(QStringLiteral("%1 bytes").arg(growth)));
-    qInfo("200 MiB file: %lld ms, %zu bytes of heap", elapsed, growth);
 }
 
 QTEST_GUILESS_MAIN(ScoreFileMemoryTest)

@@ -4,7 +4,6 @@
 #include <QtTest>
 
 #include "about_window.h"
-#include "game_settings.h"
 #include "main_window.h"
 #include "najlepsi.h"
 #include "start_level_dialog.h"
@@ -20,16 +19,17 @@ class StartupTest : public QObject {
 private slots:
     void defaultsBeforeAnyWindow();
     void windowsAreCreatedHiddenAndTheGameStarts();
+    void boardPlaysWhatTheDialogsChose();
 };
 
 void StartupTest::defaultsBeforeAnyWindow()
 {
     const Settings defaults;
-    QCOMPARE(GameSettings.CurrentLevel, -1);
-    QCOMPARE(GameSettings.StartLevel, 1);
-    QCOMPARE(GameSettings.OperandCount, std::uint8_t {2});
-    QCOMPARE(GameSettings.OperatorMask, OperatorMask {15});
-    QCOMPARE(defaults.CurrentLevel, GameSettings.CurrentLevel);
+    QCOMPARE(defaults.CurrentLevel, -1);
+    QCOMPARE(defaults.StartLevel, 1);
+    QCOMPARE(defaults.OperandCount, std::uint8_t {2});
+    QCOMPARE(defaults.OperatorMask, OperatorMask {15});
+    QCOMPARE(defaults.TestLargestOperand, std::uint8_t {10});
 }
 
 void StartupTest::windowsAreCreatedHiddenAndTheGameStarts()
@@ -41,8 +41,8 @@ void StartupTest::windowsAreCreatedHiddenAndTheGameStarts()
     {
         KwintorWindows windows;
         QVERIFY(Form1 && Form2 && Form3 && Form4 && naj2);
-        QCOMPARE(GameSettings.CurrentLevel, GameSettings.StartLevel);
         QCOMPARE(Form1->opis->Caption(), QStringLiteral("Poziom 1"));
+        QVERIFY(Form1->Timer1->IsRunning());  // on real seconds, unlike the tests' boards
         for (TGradientForm* window :
              std::initializer_list<TGradientForm*> {Form1, Form2, Form3, Form4, naj2}) {
             QVERIFY(!window->isVisible());
@@ -60,6 +60,24 @@ void StartupTest::windowsAreCreatedHiddenAndTheGameStarts()
     }
     QVERIFY(!Form1 && !naj2);
     QCOMPARE(DialogOwner(), nullptr);
+}
+
+// The board and the dialogs share one set of settings, which each run starts afresh.
+void StartupTest::boardPlaysWhatTheDialogsChose()
+{
+    {
+        KwintorWindows windows;
+        Form3->SpinEdit1->setValue(7);
+        Form3->Button1->click();
+        Form1->Nowa1->trigger();
+        QCOMPARE(Form1->opis->Caption(), QStringLiteral("Poziom 7"));
+        Form2->zl->setValue(4);
+        Form2->Ok->click();
+        Form1->Nowytest1->trigger();
+        QCOMPARE(Form1->Wynik->x(), 510);  // where five operands put it
+    }
+    KwintorWindows windows;
+    QCOMPARE(Form1->opis->Caption(), QStringLiteral("Poziom 1"));
 }
 
 QTEST_MAIN(StartupTest)

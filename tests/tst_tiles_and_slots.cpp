@@ -121,7 +121,7 @@ void TilesAndSlotsTest::plainClickOnAPaletteTileDoesNothing()
 // has no part in the answer.
 void TilesAndSlotsTest::tileOverTheResultDoesNotChangeTheAnswer()
 {
-    GameSettings.CurrentLevel = 1;
+    game->settings.CurrentLevel = 1;
     game->form->NewRound();
     const QRect overlap = game->form->Image6->geometry().intersected(game->form->Wynik->geometry());
     QVERIFY(!overlap.isEmpty());
@@ -140,7 +140,7 @@ void TilesAndSlotsTest::completingDropScoresAtOnce()
     DragTo(game->form->PaletteTile(Equation[1].Operator), *game->form->Image5);
 
     QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("1"));
-    QCOMPARE(GameSettings.CurrentLevel, 2);
+    QCOMPARE(game->settings.CurrentLevel, 2);
     QCOMPARE(game->form->opis->Caption(), QStringLiteral("Poziom 2"));
     for (PictureBox* slot : game->form->Slots())
         QVERIFY(!slot->HasPicture());
