@@ -147,14 +147,15 @@ void NewRoundTest::layoutPerOperandCount()
         board->form.NewRound();
 
         const auto operands = board->form.OperandLabels();
-        for (int i = 0; i < 5; ++i) {
-            QCOMPARE(operands[i]->isVisible(), i < count);
-            if (i < count)
+        const auto shown = static_cast<std::size_t>(count);
+        for (std::size_t i = 0; i < operands.size(); ++i) {
+            QCOMPARE(operands[i]->isVisible(), i < shown);
+            if (i < shown)
                 QCOMPARE(operands[i]->Caption(), QString::number(Equation[i + 1].Operand));
         }
         const auto frames = board->form.SlotFrames();
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(frames[i]->isVisible(), i < count - 1);
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            QCOMPARE(frames[i]->isVisible(), i + 1 < shown);
         for (PictureBox* slot : board->form.Slots())
             QVERIFY(slot->isVisible());
         QCOMPARE(board->form.Wynik->x(), resultLeft);
