@@ -8,7 +8,7 @@
 #include "evaluator.h"
 #include "game_settings.h"
 #include "main_window.h"
-#include "message_boxes.h"
+#include "prompts.h"
 #include "whole_numbers.h"
 
 namespace kwintor {

@@ -49,7 +49,7 @@ DescriptorReserve reserve;
 
 }  // namespace
 
-void ShowErrorDisplay(const QString& message)
+void StandardErrorDisplay(const QString& message)
 {
     reserve.Release();
     QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message + u'.', QMessageBox::Ok);

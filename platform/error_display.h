@@ -10,15 +10,15 @@
 #include <utility>
 
 #include "error.h"
+#include "prompts.h"
 
 namespace kwintor {
 
 // The text an exception carries for the player.
 inline QString MessageOf(const std::exception& error) { return QString::fromUtf8(error.what()); }
 
-// The box for an error nothing else caught: the application title as
-// caption, `message` followed by ".", a stop icon and OK. Modal.
-void ShowErrorDisplay(const QString& message);
+// The real box behind ShowErrorDisplay.
+void StandardErrorDisplay(const QString& message);
 
 // Runs `action`; whatever it throws ends there and is shown by the error
 // display, so no exception ever unwinds into Qt's event dispatch.
