@@ -11,7 +11,8 @@
 #include <memory>
 
 #include "desktop_metrics.h"
-#include "modal_answer.h"
+#include "modal_script.h"
+#include "scripted_prompts.h"
 #include "test_difficulty_dialog.h"
 
 using namespace kwintor;
@@ -424,10 +425,10 @@ void TestDifficultyDialogTest::modalResult()
     QFETCH(int, currentLevel);
 
     settings = AfterAGame();
-    ModalAnswer answer(
-        [&](QWidget& modal) { QTest::mouseClick(modal.findChild<QPushButton*>(button), Qt::LeftButton); });
+    ModalScript script;
+    script.Then({}, Click(button));
     QCOMPARE(form->ShowModal(), result);
-    QVERIFY(answer.Answered());
+    QVERIFY(script.Finished());
     QCOMPARE(settings.CurrentLevel, currentLevel);
 }
 
@@ -459,16 +460,11 @@ void TestDifficultyDialogTest::okWithoutOperatorsAsksForOne()
     const Settings before = settings;
     ShowForm();
     Uncheck({"dodawanie", "Odejmowanie", "Mnozenie", "dzielenie"});
-    QStringList texts;
-    ModalAnswer answer([&](QWidget& box) {
-        for (const QLabel* label : box.findChildren<QLabel*>())
-            texts << label->text();
-        QTest::mouseClick(box.findChild<QPushButton*>(), Qt::LeftButton);
-    });
+    ScriptedPrompts prompts;
+    prompts.Message();
     QTest::mouseClick(form->Ok, Qt::LeftButton);
 
-    QVERIFY(answer.Answered());
-    QCOMPARE(texts, QStringList {QStringLiteral("Zaznacz co najmniej jedno działanie.")});
+    QCOMPARE(prompts.AskedTexts(), QStringList {QStringLiteral("Zaznacz co najmniej jedno działanie.")});
     QVERIFY(form->isVisible());
     QCOMPARE(form->ModalResult(), mrNone);
     CompareSettings(settings, before);
