@@ -58,6 +58,7 @@ void DropSoundStallTest::noAudioServer()
         ScriptedPrompts prompts;
         prompts.Error();
         DragTo(*game->form->Image2, *game->form->Image5);
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(prompts.AskedTexts(),
                  QStringList {QStringLiteral(
                      "Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje")});

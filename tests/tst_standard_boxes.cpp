@@ -275,6 +275,8 @@ void StandardBoxesTest::errorDisplay()
         modal.close();
     });
     RunGuarded([&] { Throw(fault); });
+    QVERIFY(!reply.Finished());
+    QCoreApplication::sendPostedEvents();
     QVERIFY(reply.Finished());
     QCOMPARE(name, QStringLiteral("kwintorErrorDisplay"));
     QCOMPARE(shown, text);

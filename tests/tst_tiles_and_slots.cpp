@@ -152,6 +152,8 @@ void TilesAndSlotsTest::failingSoundStopsTheDropUntilSoundIsOff()
     ScriptedPrompts prompts;
     prompts.Error();
     DragTo(*game->form->Image2, *game->form->Image5);
+    // The error display comes once the event that failed is over.
+    QCoreApplication::sendPostedEvents();
 
     QCOMPARE(prompts.AskedTexts(),
              QStringList {QStringLiteral(
