@@ -155,6 +155,8 @@ void BestScoresTest::nameBoxAnswers_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
 
+    QTest::newRow("OK keeps the offered name") << false << "Anonimowy"
+                                               << "Anonimowy";
     QTest::newRow("OK with an emptied field") << false << ""
                                               << "";
     QTest::newRow("OK with a typed name") << false << "Zażółć"
