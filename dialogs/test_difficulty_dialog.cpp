@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "error_display.h"
-#include "message_boxes.h"
 #include "placed.h"
+#include "prompts.h"
 #include "window_frame.h"
 
 namespace kwintor {

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 #include <QWindow>
@@ -32,20 +31,16 @@ constexpr int SizingCorner = desktop::SizingFrame + desktop::CaptionHeight;
 // Whatever a handler below throws is shown once the event is over.
 bool TGradientForm::event(QEvent* event)
 {
-    try {
+    bool handled = true;
+    RunGuarded([&] {
         // The desktop's fonts changed: this one never reaches changeEvent.
         if (event->type() == QEvent::ApplicationFontChange && !SystemDrawsCaption()) {
             RefreshCaptionFont();
             RepaintCaption(IsCaptionActive());
         }
-        return QWidget::event(event);
-    } catch (const std::exception& error) {
-        const QString message = MessageOf(error);
-        QTimer::singleShot(0, qApp, [message] { ShowErrorDisplay(message); });
-    } catch (...) {
-        QTimer::singleShot(0, qApp, [] { ShowErrorDisplay(QStringLiteral("Nieznany błąd")); });
-    }
-    return true;
+        handled = QWidget::event(event);
+    });
+    return handled;
 }
 
 void TGradientForm::paintEvent(QPaintEvent* /*event*/)

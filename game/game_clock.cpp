@@ -7,7 +7,7 @@
 #include "clock_rules.h"
 #include "evaluator.h"
 #include "main_window.h"
-#include "message_boxes.h"
+#include "prompts.h"
 #include "whole_numbers.h"
 
 namespace kwintor {

@@ -3,6 +3,7 @@
 
 #include "error_display.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <array>
@@ -47,9 +48,27 @@ private:
 
 DescriptorReserve reserve;
 
+QString CaughtMessage()
+{
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        return MessageOf(error);
+    } catch (...) {
+        return QStringLiteral("Nieznany błąd");
+    }
+}
+
 }  // namespace
 
-void ShowErrorDisplay(const QString& message)
+void ShowCaughtError() noexcept
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [message = CaughtMessage()] { ShowErrorDisplay(message); },
+        Qt::QueuedConnection);
+}
+
+void StandardErrorDisplay(const QString& message)
 {
     reserve.Release();
     QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message + u'.', QMessageBox::Ok);

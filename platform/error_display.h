@@ -10,15 +10,22 @@
 #include <utility>
 
 #include "error.h"
+#include "prompts.h"
 
 namespace kwintor {
 
 // The text an exception carries for the player.
 inline QString MessageOf(const std::exception& error) { return QString::fromUtf8(error.what()); }
 
-// The box for an error nothing else caught: the application title as
-// caption, `message` followed by ".", a stop icon and OK. Modal.
-void ShowErrorDisplay(const QString& message);
+// The real box behind ShowErrorDisplay.
+void StandardErrorDisplay(const QString& message);
+
+// Shows the exception now being caught in the error display, always once
+// the event being handled is over: a box's nested loop opened inside a
+// paint, resize or drag handler would run the whole game through a
+// half-handled event. The only way an exception reaches the player; call
+// it only from a catch block.
+void ShowCaughtError() noexcept;
 
 // Runs `action`; whatever it throws ends there and is shown by the error
 // display, so no exception ever unwinds into Qt's event dispatch.
@@ -26,10 +33,8 @@ template <typename Action> void RunGuarded(Action&& action) noexcept
 {
     try {
         std::forward<Action>(action)();
-    } catch (const std::exception& error) {
-        ShowErrorDisplay(MessageOf(error));
     } catch (...) {
-        ShowErrorDisplay(QStringLiteral("Nieznany błąd"));
+        ShowCaughtError();
     }
 }
 

@@ -120,14 +120,14 @@ void ShowExplanationsUnder(QLineEdit& edit, const ExplainingValidator& validator
 
 }  // namespace
 
-int ShowMessageBox(const QString& text)
+int StandardMessageBox(const QString& text)
 {
     MessageDialog dialog(text);
     return dialog.exec();
 }
 
-QString InputBox(const QString& caption, const QString& prompt, const QString& initialText,
-                 const QValidator* validator)
+QString StandardInputBox(const QString& caption, const QString& prompt, const QString& initialText,
+                         const QValidator* validator)
 {
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("kwintorInputBox"));

@@ -6,17 +6,12 @@
 #include <QString>
 #include <QValidator>
 
+#include "prompts.h"
+
 namespace kwintor {
 
-// What ShowMessageBox reports.
-enum MessageBoxResult : int {
-    MessageBoxOk = 1,  // the OK button, Enter or Escape
-    MessageBoxClosed = 2,  // closed through the window frame
-};
-
-// A modal box with the application title as caption, no icon and one "OK"
-// button that is both default and cancel button.
-int ShowMessageBox(const QString& text);
+// The real box behind ShowMessageBox.
+int StandardMessageBox(const QString& text);
 
 // A validator that tells the player why it changed what was typed or
 // pasted; the input box shows what it said last under the line.
@@ -30,11 +25,8 @@ signals:
     void Explained(const QString& explanation) const;
 };
 
-// A modal box centred on the screen asking for one line of at most 255
-// characters, `initialText` fully selected, "OK" (default) and "Cancel".
-// Returns the edited text after OK and `initialText` otherwise. A
-// `validator` refuses or changes what is typed or pasted into the line.
-QString InputBox(const QString& caption, const QString& prompt, const QString& initialText,
-                 const QValidator* validator = nullptr);
+// The real box behind InputBox; it shows what an ExplainingValidator says.
+QString StandardInputBox(const QString& caption, const QString& prompt, const QString& initialText,
+                         const QValidator* validator);
 
 }  // namespace kwintor

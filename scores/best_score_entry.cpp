@@ -3,9 +3,9 @@
 
 #include "best_score_entry.h"
 
-#include "message_boxes.h"
 #include "najlepsi.h"
 #include "player_name_validator.h"
+#include "prompts.h"
 #include "score_table.h"
 
 namespace kwintor {

@@ -14,10 +14,10 @@
 #include <functional>
 #include <utility>
 
-// Plays the player's part in a row of modal windows: each step waits for
-// the modal window of its object name and answers it. Should a step's
-// window not come, everything is closed after a while, so that the test
-// fails rather than hangs.
+// Plays the player's part in a row of real modal windows, from inside their
+// own event loops: each step waits for the modal window of its object name
+// (any, for an empty name) and answers it. Should a step's window not come,
+// everything is closed after a while, so that the test fails rather than hangs.
 class ModalScript {
 public:
     using Answer = std::function<void(QWidget& modal)>;
@@ -48,7 +48,10 @@ private:
     void AnswerNext()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (steps_.empty() || !modal || modal->objectName() != steps_.front().first)
+        if (steps_.empty() || !modal)
+            return;
+        const QString& wanted = steps_.front().first;
+        if (!wanted.isEmpty() && modal->objectName() != wanted)
             return;
         Answer answer = std::move(steps_.front().second);
         steps_.pop_front();

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -12,6 +11,7 @@
 #include "board_drag.h"
 #include "game_fixture.h"
 #include "modal_script.h"
+#include "scripted_prompts.h"
 
 // Plays whole games through the board's own handlers, as a tireless player
 // would: each round is solved by dragging the equation's operators into
@@ -38,21 +38,17 @@ public:
             SolveRound();
         QTest::mouseClick(form.Button2, Qt::LeftButton);
 
-        ModalScript script;
-        script.Then(QStringLiteral("kwintorMessageBox"), PressButton(QStringLiteral("OK")))
-            .Then(QStringLiteral("kwintorInputBox"),
-                  [this, name](QWidget& box) {
-                      box.findChild<QLineEdit*>()->setText(name);
-                      PressButton(QStringLiteral("OK"))(box);
-                  })
-            .Then(QStringLiteral("naj2"), [this](QWidget& dialog) {
-                afterSave_();
-                PressButton(QStringLiteral("OK"))(dialog);
-            });
+        ScriptedPrompts prompts;
+        prompts.Message().Input(name);
+        ModalScript table;
+        table.Then(QStringLiteral("naj2"), [this](QWidget& dialog) {
+            afterSave_();
+            PressButton(QStringLiteral("OK"))(dialog);
+        });
         emit form.Timer1->Ticked();
         QCoreApplication::processEvents();
         afterSave_();
-        return script.Finished();
+        return prompts.Finished() && table.Finished();
     }
 
 private:

@@ -4,15 +4,15 @@
 #include <QtTest>
 
 #include <QLabel>
-#include <QMessageBox>
 
 #include <memory>
 #include <optional>
 
 #include "error_display.h"
 #include "message_boxes.h"
-#include "modal_answer.h"
+#include "modal_script.h"
 #include "picture_box.h"
+#include "scripted_prompts.h"
 #include "window_display.h"
 
 using namespace kwintor;
@@ -278,20 +278,17 @@ void DragAndDropTest::throwingDropHandlerIsShownAndTheGameGoesOn()
     board_->Box(QStringLiteral("b")).SetDropHandler([](PictureBox&, PictureBox&) {
         throw Error("Nie można odtworzyć dźwięku");
     });
-    QString shown;
     bool dragOverWhileShown = false;
-    const ModalAnswer reply([&](QWidget& modal) {
-        if (const auto* box = qobject_cast<QMessageBox*>(&modal))
-            shown = box->text();
-        dragOverWhileShown = !DragPicture(board_->window) && !QGuiApplication::overrideCursor();
-        modal.close();
-    });
+    ScriptedPrompts prompts;
+    prompts.Error(
+        [&] { dragOverWhileShown = !DragPicture(board_->window) && !QGuiApplication::overrideCursor(); });
     PictureBox& a = board_->Box(QStringLiteral("a"));
     Press(a, {5, 5});
     MoveTo(a, Global(QStringLiteral("b"), {5, 5}));
     ReleaseAt(a, Global(QStringLiteral("b"), {5, 5}));
-    QVERIFY(reply.Answered());
-    QCOMPARE(shown, QStringLiteral("Nie można odtworzyć dźwięku."));
+    // The error display comes once the event that failed is over.
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(prompts.AskedTexts(), QStringList {QStringLiteral("Nie można odtworzyć dźwięku")});
     QVERIFY(dragOverWhileShown);
 
     Press(a, {5, 5});
@@ -305,12 +302,13 @@ void DragAndDropTest::modalBoxEndsTheDrag()
     Press(a, {5, 5});
     MoveTo(a, Global(QStringLiteral("b"), {5, 5}));
     bool dragOverWhileShown = false;
-    const ModalAnswer reply([&](QWidget& modal) {
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& modal) {
         dragOverWhileShown = !DragPicture(board_->window) && !QGuiApplication::overrideCursor();
         modal.close();
     });
     ShowMessageBox(QStringLiteral("Koniec czasu"));
-    QVERIFY(reply.Answered());
+    QVERIFY(reply.Finished());
     QVERIFY(dragOverWhileShown);
     ReleaseAt(a, Global(QStringLiteral("b"), {5, 5}));
     QCOMPARE(board_->drops, QStringList {});
@@ -358,7 +356,8 @@ void DragAndDropTest::blockedWindowTakesNoDrop()
     dialog.setGeometry(450, 20, 200, 200);
     PictureBox& m = board_->AddBox(dialog, QStringLiteral("m"), {10, 10, 40, 40});
     QStringList dropsMeanwhile;
-    const ModalAnswer reply([&](QWidget& modal) {
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& modal) {
         Press(m, {5, 5});
         ReleaseAt(m, Global(QStringLiteral("b"), {5, 5}));
         Press(m, {5, 5});
@@ -367,7 +366,7 @@ void DragAndDropTest::blockedWindowTakesNoDrop()
         modal.close();
     });
     ShowModal(dialog);
-    QVERIFY(reply.Answered());
+    QVERIFY(reply.Finished());
     QCOMPARE(dropsMeanwhile, QStringList {"m<m"});
 }
 

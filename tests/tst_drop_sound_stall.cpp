@@ -4,11 +4,10 @@
 #include <QtTest>
 
 #include <QLocalServer>
-#include <QMessageBox>
 
 #include "board_drag.h"
 #include "game_fixture.h"
-#include "modal_script.h"
+#include "scripted_prompts.h"
 #include "wave_playback.h"
 
 using namespace kwintor;
@@ -56,17 +55,13 @@ void DropSoundStallTest::noAudioServer()
     const auto game = StartGame();
 
     for (int drop = 0; drop < 2; ++drop) {
-        QString shown;
-        ModalScript script;
-        script.Then(QStringLiteral("kwintorErrorDisplay"), [&](QWidget& box) {
-            shown = static_cast<QMessageBox&>(box).text();
-            box.close();
-        });
+        ScriptedPrompts prompts;
+        prompts.Error();
         DragTo(*game->form->Image2, *game->form->Image5);
-        QTRY_VERIFY(script.Finished());
-        QCOMPARE(
-            shown,
-            QStringLiteral("Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje."));
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(prompts.AskedTexts(),
+                 QStringList {QStringLiteral(
+                     "Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje")});
         QCOMPARE(PlayerOperators[1], OperatorCode::Empty);
     }
 }

@@ -13,7 +13,7 @@
 
 #include "error_display.h"
 #include "message_boxes.h"
-#include "modal_answer.h"
+#include "modal_script.h"
 #include "window_display.h"
 
 using namespace kwintor;
@@ -138,16 +138,18 @@ void StandardBoxesTest::messageBoxResults()
     QFETCH(int, result);
 
     bool closedByAnswer = false;
-    const ModalAnswer reply([&](QWidget& box) { closedByAnswer = Give(box, answer); });
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& box) { closedByAnswer = Give(box, answer); });
     QCOMPARE(ShowMessageBox(QStringLiteral("Koniec gry")), result);
-    QVERIFY(reply.Answered());
+    QVERIFY(reply.Finished());
     QVERIFY(closedByAnswer);
 }
 
 void StandardBoxesTest::messageBoxLooks()
 {
     Looks looks;
-    const ModalAnswer reply([&](QWidget& box) {
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& box) {
         looks = LooksOf(box);
         box.close();
     });
@@ -182,7 +184,8 @@ void StandardBoxesTest::inputBoxResults()
     QFETCH(QString, result);
 
     bool closedByAnswer = false;
-    const ModalAnswer reply([&](QWidget& box) {
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& box) {
         if (QLineEdit* edit = box.findChild<QLineEdit*>())
             QTest::keyClicks(edit, typed);
         closedByAnswer = Give(box, answer);
@@ -190,7 +193,7 @@ void StandardBoxesTest::inputBoxResults()
     QCOMPARE(
         InputBox(QStringLiteral("Najlepszy wynik"), QStringLiteral("Podaj imię:"), QStringLiteral("Gracz")),
         result);
-    QVERIFY(reply.Answered());
+    QVERIFY(reply.Finished());
     QVERIFY(closedByAnswer);
 }
 
@@ -199,7 +202,8 @@ void StandardBoxesTest::inputBoxLooks()
     Looks looks;
     QString selected;
     bool editHasFocus = false;
-    const ModalAnswer reply([&](QWidget& box) {
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& box) {
         looks = LooksOf(box);
         if (const QLineEdit* edit = box.findChild<QLineEdit*>()) {
             selected = edit->selectedText();
@@ -227,7 +231,8 @@ void StandardBoxesTest::inputBoxIsCentredOnTheScreen()
     QVERIFY(QTest::qWaitForWindowActive(&board));
 
     QPoint centre;
-    const ModalAnswer reply([&](QWidget& box) {
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& box) {
         centre = box.frameGeometry().center();
         box.close();
     });
@@ -258,7 +263,8 @@ void StandardBoxesTest::errorDisplay()
     QString caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     qsizetype buttons = 0;
-    const ModalAnswer reply([&](QWidget& modal) {
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& modal) {
         name = modal.objectName();
         if (const auto* box = qobject_cast<QMessageBox*>(&modal)) {
             shown = box->text();
@@ -269,7 +275,9 @@ void StandardBoxesTest::errorDisplay()
         modal.close();
     });
     RunGuarded([&] { Throw(fault); });
-    QVERIFY(reply.Answered());
+    QVERIFY(!reply.Finished());
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(reply.Finished());
     QCOMPARE(name, QStringLiteral("kwintorErrorDisplay"));
     QCOMPARE(shown, text);
     QCOMPARE(caption, applicationTitle);
@@ -308,7 +316,8 @@ void StandardBoxesTest::boxesBelongToTheirWindow()
     Qt::WindowFlags flags;
     int width = 0;
     const auto showAndAnswer = [&] {
-        const ModalAnswer reply([&](QWidget& modal) {
+        ModalScript reply;
+        reply.Then({}, [&](QWidget& modal) {
             owner = modal.parentWidget();
             flags = modal.windowFlags();
             width = modal.width();
@@ -317,7 +326,8 @@ void StandardBoxesTest::boxesBelongToTheirWindow()
         Show(box);
     };
     if (insideADialog) {
-        const ModalAnswer reply([&](QWidget& modal) {
+        ModalScript reply;
+        reply.Then({}, [&](QWidget& modal) {
             showAndAnswer();
             modal.close();
         });

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "desktop_metrics.h"
-#include "modal_answer.h"
+#include "modal_script.h"
 #include "start_level_dialog.h"
 
 using namespace kwintor;
@@ -167,14 +167,15 @@ void StartLevelDialogTest::buttons()
     QFETCH(int, startLevel);
 
     settings.CurrentLevel = 5;
-    ModalAnswer answer([&](QWidget& modal) {
+    ModalScript answer;
+    answer.Then({}, [&](QWidget& modal) {
         auto* spin = modal.findChild<QSpinBox*>(QStringLiteral("SpinEdit1"));
         QTest::keyClick(spin, Qt::Key_Up);
         QTest::keyClick(spin, Qt::Key_Up);
         QTest::mouseClick(modal.findChild<QPushButton*>(button), Qt::LeftButton);
     });
     QCOMPARE(form->ShowModal(), result);
-    QVERIFY(answer.Answered());
+    QVERIFY(answer.Finished());
     QCOMPARE(settings.StartLevel, startLevel);
     QCOMPARE(settings.CurrentLevel, 5);
 }

@@ -11,7 +11,8 @@
 #include <memory>
 
 #include "desktop_metrics.h"
-#include "modal_answer.h"
+#include "modal_script.h"
+#include "scripted_prompts.h"
 #include "test_difficulty_dialog.h"
 
 using namespace kwintor;
@@ -44,23 +45,40 @@ void Step(QSpinBox* spin, QChar direction, StepBy how)
         ClickArrow(spin, up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown);
 }
 
+// Notes every popup that comes up and closes it from inside the loop it
+// opens, for a menu runs one of its own.
+class PopupCloser : public QObject {
+public:
+    PopupCloser() { qApp->installEventFilter(this); }
+    ~PopupCloser() override { qApp->removeEventFilter(this); }
+    PopupCloser(const PopupCloser&) = delete;
+    PopupCloser& operator=(const PopupCloser&) = delete;
+
+    bool opened = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget && widget->windowType() == Qt::Popup) {
+            opened = true;
+            QMetaObject::invokeMethod(
+                widget, [widget] { widget->close(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
 // True when a popup menu came up, which is then closed again.
 bool RightClickOpensMenu(QSpinBox* spin)
 {
-    bool opened = false;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            opened = true;
-            popup->close();
-        }
-    });
-    watch.start(10);
+    const PopupCloser closer;
     const QPoint centre = spin->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, centre, spin->mapToGlobal(centre));
     QApplication::sendEvent(spin, &event);
-    QTest::qWait(50);
-    return opened;
+    // A popup shown without a loop of its own is closed here.
+    QCoreApplication::sendPostedEvents();
+    return closer.opened;
 }
 
 void Interfere(QSpinBox* spin, Interference interference, const QString& digit)
@@ -424,10 +442,10 @@ void TestDifficultyDialogTest::modalResult()
     QFETCH(int, currentLevel);
 
     settings = AfterAGame();
-    ModalAnswer answer(
-        [&](QWidget& modal) { QTest::mouseClick(modal.findChild<QPushButton*>(button), Qt::LeftButton); });
+    ModalScript script;
+    script.Then({}, Click(button));
     QCOMPARE(form->ShowModal(), result);
-    QVERIFY(answer.Answered());
+    QVERIFY(script.Finished());
     QCOMPARE(settings.CurrentLevel, currentLevel);
 }
 
@@ -459,16 +477,11 @@ void TestDifficultyDialogTest::okWithoutOperatorsAsksForOne()
     const Settings before = settings;
     ShowForm();
     Uncheck({"dodawanie", "Odejmowanie", "Mnozenie", "dzielenie"});
-    QStringList texts;
-    ModalAnswer answer([&](QWidget& box) {
-        for (const QLabel* label : box.findChildren<QLabel*>())
-            texts << label->text();
-        QTest::mouseClick(box.findChild<QPushButton*>(), Qt::LeftButton);
-    });
+    ScriptedPrompts prompts;
+    prompts.Message();
     QTest::mouseClick(form->Ok, Qt::LeftButton);
 
-    QVERIFY(answer.Answered());
-    QCOMPARE(texts, QStringList {QStringLiteral("Zaznacz co najmniej jedno działanie.")});
+    QCOMPARE(prompts.AskedTexts(), QStringList {QStringLiteral("Zaznacz co najmniej jedno działanie.")});
     QVERIFY(form->isVisible());
     QCOMPARE(form->ModalResult(), mrNone);
     CompareSettings(settings, before);

@@ -6,7 +6,7 @@
 
 #include "board_drag.h"
 #include "game_fixture.h"
-#include "modal_script.h"
+#include "scripted_prompts.h"
 #include "tile_pictures.h"
 
 using namespace kwintor;
@@ -149,17 +149,15 @@ void TilesAndSlotsTest::completingDropScoresAtOnce()
 void TilesAndSlotsTest::failingSoundStopsTheDropUntilSoundIsOff()
 {
     game->sound->failure = QStringLiteral("Brak urządzenia odtwarzającego dźwięk");
-    QString shown;
-    ModalScript script;
-    script.Then(QStringLiteral("kwintorErrorDisplay"), [&](QWidget& box) {
-        shown = static_cast<QMessageBox&>(box).text();
-        box.close();
-    });
+    ScriptedPrompts prompts;
+    prompts.Error();
     DragTo(*game->form->Image2, *game->form->Image5);
-    QTRY_VERIFY(script.Finished());
+    // The error display comes once the event that failed is over.
+    QCoreApplication::sendPostedEvents();
 
-    QCOMPARE(shown,
-             QStringLiteral("Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje."));
+    QCOMPARE(prompts.AskedTexts(),
+             QStringList {QStringLiteral(
+                 "Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje")});
     QCOMPARE(PlayerOperators[1], Empty);
     QVERIFY(!game->form->Image5->HasPicture());
 

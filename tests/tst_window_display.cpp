@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "error_display.h"
-#include "modal_answer.h"
+#include "modal_script.h"
 #include "window_display.h"
 
 using namespace kwintor;
@@ -42,7 +42,8 @@ void WindowDisplayTest::showModalWaitsUntilTheWindowIsHidden()
 
     QWidget window;
     bool wasTheModalOne = false;
-    const ModalAnswer reply([&](QWidget& modal) {
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& modal) {
         wasTheModalOne = &modal == &window && window.isVisible();
         if (byClosing)
             window.close();
@@ -50,7 +51,7 @@ void WindowDisplayTest::showModalWaitsUntilTheWindowIsHidden()
             window.hide();
     });
     ShowModal(window);
-    QVERIFY(reply.Answered());
+    QVERIFY(reply.Finished());
     QVERIFY(wasTheModalOne);
     QVERIFY(!window.isVisible());
 }
@@ -59,9 +60,10 @@ void WindowDisplayTest::windowServesAgainAfterwards()
 {
     QPointer<QWidget> window = new QWidget;
     for (int round = 1; round <= 2; ++round) {
-        const ModalAnswer reply([](QWidget& modal) { modal.close(); });
+        ModalScript reply;
+        reply.Then({}, [](QWidget& modal) { modal.close(); });
         ShowModal(*window);
-        QVERIFY(reply.Answered());
+        QVERIFY(reply.Finished());
         QVERIFY(window);
     }
     delete window;
@@ -83,7 +85,8 @@ void WindowDisplayTest::modalityIsRestored()
     QWidget window;
     window.setWindowModality(modality);
     Qt::WindowModality during = Qt::NonModal;
-    const ModalAnswer reply([&](QWidget& modal) {
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& modal) {
         during = modal.windowModality();
         modal.close();
     });
@@ -106,7 +109,8 @@ void WindowDisplayTest::otherWindowsTakeNoInputMeanwhile()
     QWidget window;
     window.setGeometry(300, 20, 200, 100);
     qsizetype clicksMeanwhile = -1;
-    const ModalAnswer reply([&](QWidget& modal) {
+    ModalScript reply;
+    reply.Then({}, [&](QWidget& modal) {
         QTest::mouseClick(board.windowHandle(), Qt::LeftButton, {}, onButton);
         clicksMeanwhile = clicks.size();
         modal.close();
@@ -125,7 +129,8 @@ void WindowDisplayTest::visibleWindowIsRefused()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // Should it go modal after all, this closes it so that the test fails rather than hangs.
-    const ModalAnswer reply([](QWidget& modal) { modal.close(); });
+    ModalScript reply;
+    reply.Then({}, [](QWidget& modal) { modal.close(); });
 
     QString message;
     try {
@@ -134,7 +139,7 @@ void WindowDisplayTest::visibleWindowIsRefused()
         message = MessageOf(error);
     }
     QVERIFY(!message.isEmpty());
-    QVERIFY(!reply.Answered());
+    QVERIFY(!reply.Finished());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(window.windowModality(), Qt::NonModal);
     QVERIFY(window.isVisible());
