@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "picture_box.h"
+#include "scripted_prompts.h"
 
 // Drags `source` with the left button and lets go over `point` of `target`,
 // as a player's mouse would; the board must be shown.
@@ -19,3 +20,14 @@ inline void DragTo(kwintor::PictureBox& source, QWidget& target, QPoint point = 
 
 // A press and release without moving: the box is dropped onto itself.
 inline void ClickOn(kwintor::PictureBox& box) { DragTo(box, box); }
+
+// Drags `source` onto `target` where the drop fails: what the error display
+// was asked to show, once the event that failed is over.
+inline QStringList ErrorsOfDrag(kwintor::PictureBox& source, QWidget& target)
+{
+    ScriptedPrompts prompts;
+    prompts.Error();
+    DragTo(source, target);
+    QCoreApplication::sendPostedEvents();
+    return prompts.AskedTexts();
+}

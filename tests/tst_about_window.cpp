@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "about_window.h"
+#include "caption_colours.h"
 #include "desktop_metrics.h"
 
 using namespace kwintor;
@@ -56,8 +57,7 @@ void AboutWindowTest::captionAndFrame()
     QVERIFY(!form->windowFlags().testFlag(Qt::CustomizeWindowHint));
     QCOMPARE(form->font().pixelSize(), 14);
     QCOMPARE(form->geometry(), QRect(200, 108, 434, 353));
-    QCOMPARE(form->GradientStartColor(), TColor {127});
-    QCOMPARE(form->GradientStopColor(), TColor {0xFF0000});
+    CheckCaptionColours(*form);
 }
 
 void AboutWindowTest::geometry_data()

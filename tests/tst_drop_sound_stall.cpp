@@ -7,7 +7,6 @@
 
 #include "board_drag.h"
 #include "game_fixture.h"
-#include "scripted_prompts.h"
 #include "wave_playback.h"
 
 using namespace kwintor;
@@ -55,11 +54,7 @@ void DropSoundStallTest::noAudioServer()
     const auto game = StartGame();
 
     for (int drop = 0; drop < 2; ++drop) {
-        ScriptedPrompts prompts;
-        prompts.Error();
-        DragTo(*game->form->Image2, *game->form->Image5);
-        QCoreApplication::sendPostedEvents();
-        QCOMPARE(prompts.AskedTexts(),
+        QCOMPARE(ErrorsOfDrag(*game->form->Image2, *game->form->Image5),
                  QStringList {QStringLiteral(
                      "Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje")});
         QCOMPARE(PlayerOperators[1], OperatorCode::Empty);

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "caption_colours.h"
 #include "lone_board.h"
 #include "random_source.h"
 #include "tile_pictures.h"
@@ -48,8 +49,7 @@ void MainWindowTest::stateRightAfterCreation()
     QVERIFY(board->form.Dwik1->isChecked());
     QCOMPARE(board->settings.CurrentLevel, 1);
     QCOMPARE(board->settings.OperandCount, std::uint8_t {2});
-    QCOMPARE(board->form.GradientStartColor(), TColor {127});
-    QCOMPARE(board->form.GradientStopColor(), TColor {0xFF0000});
+    CheckCaptionColours(board->form);
 
     board->form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board->form));

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "caption_colours.h"
 #include "desktop_metrics.h"
 #include "modal_script.h"
 #include "start_level_dialog.h"
@@ -57,8 +58,7 @@ void StartLevelDialogTest::captionAndFrame()
     QCOMPARE(form->font().pixelSize(), 14);
     QCOMPARE(form->geometry(), QRect(227, 115, 236, 150));
     QCOMPARE(form->minimumSize(), QSize(236, 150));
-    QCOMPARE(form->GradientStartColor(), TColor {127});
-    QCOMPARE(form->GradientStopColor(), TColor {0xFF0000});
+    CheckCaptionColours(*form);
 }
 
 void StartLevelDialogTest::geometry_data()

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "about_window.h"
+#include "caption_colours.h"
 #include "main_window.h"
 #include "najlepsi.h"
 #include "start_level_dialog.h"
@@ -46,8 +47,7 @@ void StartupTest::windowsAreCreatedHiddenAndTheGameStarts()
         for (TGradientForm* window :
              std::initializer_list<TGradientForm*> {Form1, Form2, Form3, Form4, naj2}) {
             QVERIFY(!window->isVisible());
-            QCOMPARE(window->GradientStartColor(), TColor {127});
-            QCOMPARE(window->GradientStopColor(), TColor {0xFF0000});
+            CheckCaptionColours(*window);
         }
         QCOMPARE(Form2->windowTitle(), QStringLiteral("Wybór poziomu trudności"));
         QCOMPARE(Form3->windowTitle(), QStringLiteral("Opcje "));

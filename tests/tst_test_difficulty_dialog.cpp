@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "caption_colours.h"
 #include "desktop_metrics.h"
 #include "modal_script.h"
 #include "scripted_prompts.h"
@@ -205,8 +206,7 @@ void TestDifficultyDialogTest::captionAndFrame()
     QCOMPARE(form->font().pixelSize(), 14);
     QCOMPARE(form->geometry(), QRect(200, 108, 377, 316));
     QCOMPARE(form->minimumSize(), QSize(377, 316));
-    QCOMPARE(form->GradientStartColor(), TColor {127});
-    QCOMPARE(form->GradientStopColor(), TColor {0xFF0000});
+    CheckCaptionColours(*form);
 }
 
 void TestDifficultyDialogTest::geometry_data()

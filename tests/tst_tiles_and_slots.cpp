@@ -6,7 +6,6 @@
 
 #include "board_drag.h"
 #include "game_fixture.h"
-#include "scripted_prompts.h"
 #include "tile_pictures.h"
 
 using namespace kwintor;
@@ -149,13 +148,7 @@ void TilesAndSlotsTest::completingDropScoresAtOnce()
 void TilesAndSlotsTest::failingSoundStopsTheDropUntilSoundIsOff()
 {
     game->sound->failure = QStringLiteral("Brak urządzenia odtwarzającego dźwięk");
-    ScriptedPrompts prompts;
-    prompts.Error();
-    DragTo(*game->form->Image2, *game->form->Image5);
-    // The error display comes once the event that failed is over.
-    QCoreApplication::sendPostedEvents();
-
-    QCOMPARE(prompts.AskedTexts(),
+    QCOMPARE(ErrorsOfDrag(*game->form->Image2, *game->form->Image5),
              QStringList {QStringLiteral(
                  "Brak urządzenia odtwarzającego dźwięk. Dźwięk można wyłączyć w menu Opcje")});
     QCOMPARE(PlayerOperators[1], Empty);
