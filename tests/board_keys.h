@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "equation.h"
-#include "game_fixture.h"
 
 // Presses `key` on the widget with the keyboard focus, as a player would.
 inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -29,10 +28,11 @@ inline Qt::Key KeyFor(kwintor::OperatorCode code)
     }
 }
 
-// Types the equation's own operators from its first slot on: the last one solves it.
-inline void TypeOwnOperators()
+// Types the equation's own operators from its first slot on, in a round of
+// `operandCount` numbers: the last one solves it.
+inline void TypeOwnOperators(std::size_t operandCount)
 {
-    const std::size_t slotCount = GameFixture::Current().settings.OperandCount - 1U;
+    const std::size_t slotCount = operandCount - 1U;
     for (std::size_t number = 1; number <= slotCount; ++number)
         Press(KeyFor(kwintor::Equation[number].Operator));
 }

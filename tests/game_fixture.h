@@ -23,7 +23,6 @@ public:
     // A fake sound, unless the test brings a `player` of its own.
     explicit GameFixture(const QByteArray& scoreFile = {}, std::unique_ptr<kwintor::WavePlayback> player = {})
     {
-        current_ = this;
         kwintor::SeedRandom(5);
         ScoreFileSandbox::Write(scoreFile);
         if (!player) {
@@ -47,14 +46,10 @@ public:
         kwintor::Form3 = nullptr;
         kwintor::Form4 = nullptr;
         kwintor::naj2 = nullptr;
-        current_ = nullptr;
     }
 
     GameFixture(const GameFixture&) = delete;
     GameFixture& operator=(const GameFixture&) = delete;
-
-    // The fixture alive now, for helpers that are handed none.
-    static GameFixture& Current() { return *current_; }
 
     bool ShowBoard()
     {
@@ -63,10 +58,18 @@ public:
     }
 
     // Puts the equation's own operators into the slots, without dropping them.
-    static void PlaceOwnOperators()
+    void PlaceOwnOperators() const
     {
-        for (std::size_t i = 1; i < Current().settings.OperandCount; ++i)
+        for (std::size_t i = 1; i < settings.OperandCount; ++i)
             kwintor::PlayerOperators[i] = kwintor::Equation[i].Operator;
+    }
+
+    // A test round, which has no clock and no score, of `operandCount` numbers.
+    void TestRound(std::uint8_t operandCount)
+    {
+        settings.CurrentLevel = kwintor::TestMode;
+        settings.OperandCount = operandCount;
+        form->NewRound();
     }
 
     void Tick(int times = 1)
@@ -83,17 +86,4 @@ public:
     kwintor::TForm4 about;
     kwintor::Tnaj2 bestScores;
     std::unique_ptr<kwintor::TForm1> form;
-
-private:
-    inline static GameFixture* current_ = nullptr;
 };
-
-// A test round, which has no clock and no score, of `operandCount` numbers,
-// on `form`, the board of the fixture alive now.
-inline void TestRound(kwintor::TForm1& form, std::uint8_t operandCount)
-{
-    kwintor::Settings& settings = GameFixture::Current().settings;
-    settings.CurrentLevel = kwintor::TestMode;
-    settings.OperandCount = operandCount;
-    form.NewRound();
-}

@@ -10,8 +10,8 @@
 #include "settings.h"
 
 // The board alone, without the other windows, on settings of its own, with
-// a fake sound and a clock that only the test makes tick. Seed the random source before creating it: the
-// board puts its first equation up at once.
+// a fake sound and a clock that only the test makes tick. Seed the random
+// source before creating it: the board puts its first equation up at once.
 struct LoneBoard {
     kwintor::Settings settings;
     kwintor::TForm1 form {settings, std::make_unique<FakeWavePlayback>(),

@@ -43,17 +43,17 @@ QString NameInTree(TForm1& form, const QObject* object)
 // "Równanie: 4 + 10 ? ... = 2" with `signs` between the round's numbers.
 QString EquationWith(const QStringList& signs)
 {
-    const std::uint8_t operands = GameFixture::Current().settings.OperandCount;
+    const auto operands = static_cast<std::uint8_t>(signs.size() + 1);
     QString text = QStringLiteral("Równanie: ") + QString::number(Equation[1].Operand);
     for (std::uint8_t i = 2; i <= operands; ++i)
         text += QLatin1Char(' ') + signs[i - 2] + QLatin1Char(' ') + QString::number(Equation[i].Operand);
     return text + QStringLiteral(" = ") + QString::number(EquationTarget(operands));
 }
 
-// What a new round of the board says: "Poziom 1. Równanie: 4 ? 10 = 14. Czas: 40 sekund."
-QString RoundWith(const QString& opening, int seconds)
+// What a new round of `operands` numbers says: "Poziom 1. Równanie: 4 ? 10 = 14. Czas: 40 sekund."
+QString RoundWith(const QString& opening, int seconds, std::uint8_t operands)
 {
-    const QStringList empty(GameFixture::Current().settings.OperandCount - 1, QStringLiteral("?"));
+    const QStringList empty(operands - 1, QStringLiteral("?"));
     QString text = opening + QStringLiteral(". ") + EquationWith(empty) + QLatin1Char('.');
     return seconds > 0 ? text + QStringLiteral(" Czas: %1 sekund.").arg(seconds) : text;
 }
@@ -134,7 +134,7 @@ void BoardAccessibilityTest::init()
     game = std::make_unique<GameFixture>();
     QVERIFY(game->ShowBoard());
     QVERIFY(QTest::qWaitForWindowActive(game->form.get()));
-    TestRound(*game->form, 5);
+    game->TestRound(5);
 }
 
 void BoardAccessibilityTest::equationIsReadWithAQuestionMarkPerEmptySlot_data()
@@ -148,7 +148,7 @@ void BoardAccessibilityTest::equationIsReadWithAQuestionMarkPerEmptySlot()
 {
     QFETCH(int, operands);
 
-    TestRound(*game->form, std::uint8_t(operands));
+    game->TestRound(std::uint8_t(operands));
     QCOMPARE(NameInTree(*game->form, game->form->Bevel8),
              EquationWith(QStringList(operands - 1, QStringLiteral("?"))));
 }
@@ -238,7 +238,7 @@ void BoardAccessibilityTest::slotsOutOfUseHaveNoName()
 {
     QFETCH(int, operands);
 
-    TestRound(*game->form, std::uint8_t(operands));
+    game->TestRound(std::uint8_t(operands));
     const auto boxes = game->form->Slots();
     for (std::size_t number = 1; number <= boxes.size(); ++number) {
         if (number < std::size_t(operands))
@@ -264,7 +264,7 @@ void BoardAccessibilityTest::numbersAreReadUnderTheirHeadings()
     game->Tick();
     QCOMPARE(NameInTree(*game->form, game->form->czas), QStringLiteral("Czas: 39"));
 
-    TypeOwnOperators();
+    TypeOwnOperators(game->settings.OperandCount);
     QCOMPARE(NameInTree(*game->form, game->form->czas), QStringLiteral("Czas: 60"));
     QCOMPARE(NameInTree(*game->form, game->form->Punkty), QStringLiteral("Punkty: 1"));
     QCOMPARE(NameInTree(*game->form, game->form->X3),
@@ -294,20 +294,20 @@ void BoardAccessibilityTest::solvingIsAnnounced()
     QFETCH(int, seconds);
 
     if (testMode)
-        TestRound(*game->form, 2);
+        game->TestRound(2);
     else
         game->form->Nowa1->trigger();
     QSignalSpy announced(game->form->Komunikat, &Announcer::Announced);
     if (how == QStringLiteral("keys")) {
-        TypeOwnOperators();
+        TypeOwnOperators(game->settings.OperandCount);
     } else if (how == QStringLiteral("drop")) {
         DragTo(game->form->PaletteTile(Equation[1].Operator), *game->form->Image5);
     } else {
-        GameFixture::PlaceOwnOperators();
+        game->PlaceOwnOperators();
         game->Tick();
     }
 
-    const QString announcement = RoundWith(opening, seconds);
+    const QString announcement = RoundWith(opening, seconds, game->settings.OperandCount);
     QCOMPARE(announced.size(), 1);
     QCOMPARE(announced.first().first().toString(), announcement);
     QAccessibleInterface* status = InTree(*game->form, game->form->Komunikat);
@@ -410,7 +410,7 @@ void BoardAccessibilityTest::newGamesAreAnnounced()
     (command == QStringLiteral("Nowa1") ? game->form->Nowa1 : game->form->Nowytest1)->trigger();
 
     QCOMPARE(announced.size(), 1);
-    QCOMPARE(announced.first().first().toString(), RoundWith(opening, seconds));
+    QCOMPARE(announced.first().first().toString(), RoundWith(opening, seconds, game->settings.OperandCount));
 }
 
 void BoardAccessibilityTest::treeHoldsOnlyWhatThePlayerSees_data()
@@ -425,7 +425,7 @@ void BoardAccessibilityTest::treeHoldsOnlyWhatThePlayerSees()
 {
     QFETCH(int, operands);
 
-    TestRound(*game->form, std::uint8_t(operands));
+    game->TestRound(std::uint8_t(operands));
     Press(Qt::Key_C);
     const QStringList faults = Unreadable(*game->form);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));

@@ -48,7 +48,7 @@ void GameClockTest::clockCountsDownAndEndsTheGameAtZero()
     QCOMPARE(game->form->czas->Caption(), QStringLiteral("1"));
 
     // At the last tick the game ends before any check: this filling scores nothing.
-    GameFixture::PlaceOwnOperators();
+    game->PlaceOwnOperators();
     ScriptedPrompts prompts;
     prompts.Message();
     game->Tick();
@@ -68,7 +68,7 @@ void GameClockTest::solvingGivesTheNextRoundItsFullAllowance()
     QCOMPARE(game->form->czas->Caption(), QStringLiteral("5"));
     std::string solved;
     FormatEquation(2, solved);
-    GameFixture::PlaceOwnOperators();
+    game->PlaceOwnOperators();
     const QString value = QString::number(EquationTarget(2));
 
     game->Tick();
@@ -133,7 +133,7 @@ void GameClockTest::testModeNeverCountsScoresOrEnds()
         game->Tick();
         QCOMPARE(game->form->czas->Caption(), QStringLiteral("0"));
     }
-    GameFixture::PlaceOwnOperators();
+    game->PlaceOwnOperators();
     std::string before;
     FormatEquation(game->settings.OperandCount, before);
     const QString value = QString::number(EquationTarget(game->settings.OperandCount));

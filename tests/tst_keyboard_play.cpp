@@ -92,7 +92,7 @@ void KeyboardPlayTest::init()
     game = std::make_unique<GameFixture>();
     QVERIFY(game->ShowBoard());
     QVERIFY(QTest::qWaitForWindowActive(game->form.get()));
-    TestRound(*game->form, 5);
+    game->TestRound(5);
 }
 
 void KeyboardPlayTest::eachRoundStartsAtItsFirstSlot_data()
@@ -112,10 +112,10 @@ void KeyboardPlayTest::eachRoundStartsAtItsFirstSlot()
     QFETCH(QString, focusBefore);
     QFETCH(int, operandsAfter);
 
-    TestRound(*game->form, std::uint8_t(operandsBefore));
+    game->TestRound(std::uint8_t(operandsBefore));
     QCOMPARE(FocusName(), QStringLiteral("Image5"));
     game->form->ClientArea()->findChild<QWidget*>(focusBefore)->setFocus();
-    TestRound(*game->form, std::uint8_t(operandsAfter));
+    game->TestRound(std::uint8_t(operandsAfter));
     QCOMPARE(FocusName(), QStringLiteral("Image5"));
 }
 
@@ -138,7 +138,7 @@ void KeyboardPlayTest::tabRunsThroughTheSlotsInUseThenTheButtons()
     QFETCH(int, operands);
     QFETCH(QStringList, forwards);
 
-    TestRound(*game->form, std::uint8_t(operands));
+    game->TestRound(std::uint8_t(operands));
     QCOMPARE(FocusTrail(int(forwards.size()), Qt::Key_Tab), forwards);
 
     QStringList backwards(forwards.rbegin() + 1, forwards.rend());
@@ -171,7 +171,7 @@ void KeyboardPlayTest::arrowsMoveAlongTheSlotsAndStopAtTheEnds()
     QFETCH(QList<Qt::Key>, keys);
     QFETCH(QString, focus);
 
-    TestRound(*game->form, std::uint8_t(operands));
+    game->TestRound(std::uint8_t(operands));
     for (Qt::Key key : keys)
         Press(key);
 
@@ -311,7 +311,7 @@ void KeyboardPlayTest::keysOutsideTheSlotsDoNothing()
 // there, but the keyboard never reaches it, nor may a key change it.
 void KeyboardPlayTest::keysInASlotOutOfUseDoNothing()
 {
-    TestRound(*game->form, 2);
+    game->TestRound(2);
     const QRect overlap = game->form->Image6->geometry().intersected(game->form->Wynik->geometry());
     DragTo(*game->form->Image3, *game->form->ClientArea(), overlap.center());
     const int plays = game->sound->plays;
@@ -331,7 +331,7 @@ void KeyboardPlayTest::keysInASlotOutOfUseDoNothing()
 void KeyboardPlayTest::solvingByKeysScoresAndBringsTheNextRound()
 {
     game->form->Nowa1->trigger();
-    TypeOwnOperators();
+    TypeOwnOperators(game->settings.OperandCount);
 
     QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("1"));
     QCOMPARE(game->settings.CurrentLevel, 2);
@@ -343,7 +343,7 @@ void KeyboardPlayTest::solvingByKeysScoresAndBringsTheNextRound()
     QVERIFY(AllSlotsEmpty());
     QCOMPARE(FocusName(), QStringLiteral("Image5"));
 
-    TypeOwnOperators();
+    TypeOwnOperators(game->settings.OperandCount);
     QCOMPARE(game->form->Punkty->Caption(), QStringLiteral("2"));
     QCOMPARE(game->settings.CurrentLevel, 3);
     QCOMPARE(game->sound->plays, 3);

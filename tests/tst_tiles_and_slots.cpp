@@ -45,7 +45,7 @@ void TilesAndSlotsTest::init()
     game = std::make_unique<GameFixture>();
     QVERIFY(game->ShowBoard());
     // Five operands: two tiles can never solve it.
-    TestRound(*game->form, 5);
+    game->TestRound(5);
 }
 
 void TilesAndSlotsTest::dropRules_data()
