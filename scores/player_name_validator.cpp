@@ -67,12 +67,12 @@ QValidator::State PlayerNameValidator::validate(QString& input, int& position) c
     for (qsizetype index = 0; index < input.size();) {
         const qsizetype length = CharacterLength(input, index);
         const QChar first = input[index];
-        if (length == 1 && first.unicode() >= 32 && IsStorableInScoreFile(first)) {
+        const bool control = length == 1 && first.unicode() < 32;
+        if (length == 1 && !control && IsStorableInScoreFile(first)) {
             kept += first;
         } else {
-            QStringList& dropped = length == 1 && first.unicode() < 32 ? controls : foreign;
-            const QString name = length == 1 && first.unicode() < 32 ? ControlCharacterName(first)
-                                                                     : input.sliced(index, length);
+            QStringList& dropped = control ? controls : foreign;
+            const QString name = control ? ControlCharacterName(first) : input.sliced(index, length);
             if (!dropped.contains(name))
                 dropped << name;
             if (index < position)
