@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <stdexcept>
+
 #include "score_table.h"
 
 namespace {
@@ -20,7 +22,8 @@ public:
     {
         QDir::setCurrent(directory_.path());
         QFile file(kwintor::ScoreFileName);
-        file.open(QIODevice::WriteOnly);
+        if (!file.open(QIODevice::WriteOnly))
+            throw std::runtime_error(file.errorString().toStdString());
         for (int entry = 1; entry <= 15; ++entry)
             file.write("Zażółć gęślą jaźń " + QByteArray::number(entry) + "\r\n" +
                        QByteArray::number(100 - entry) + "\r\n");

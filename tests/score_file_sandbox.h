@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "score_table.h"
 
@@ -23,8 +24,8 @@ public:
     static void Write(const QByteArray& bytes)
     {
         QFile file(kwintor::ScoreFileName);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+        QVERIFY2(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
+                 qPrintable(file.errorString()));
     }
 
     static QByteArray Read()

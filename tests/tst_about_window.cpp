@@ -10,6 +10,7 @@
 #include "about_window.h"
 #include "caption_colours.h"
 #include "desktop_metrics.h"
+#include "waits.h"
 
 using namespace kwintor;
 
@@ -134,17 +135,17 @@ void AboutWindowTest::closingHides()
 void AboutWindowTest::showingAgainBringsItToTheFront()
 {
     ShowAbout();
-    QTRY_VERIFY(form->isActiveWindow());
+    WAIT_VERIFY(form->isActiveWindow());
     QWidget other;
     other.setGeometry(50, 50, 200, 100);
     other.show();
     other.activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    WAIT_COMPARE(QApplication::activeWindow(), &other);
     QVERIFY(!form->isActiveWindow());
 
     form->ShowAbout();
     QVERIFY(form->isVisible());
-    QTRY_COMPARE(QApplication::activeWindow(), form.get());
+    WAIT_COMPARE(QApplication::activeWindow(), form.get());
     QVERIFY(form->isActiveWindow());
 }
 

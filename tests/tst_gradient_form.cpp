@@ -9,6 +9,7 @@
 
 #include "desktop_metrics.h"
 #include "gform.h"
+#include "waits.h"
 
 using namespace kwintor;
 
@@ -372,15 +373,15 @@ void GradientFormTest::captionButtons()
     // Close, maximise and minimise from the right; restore while maximised.
     const QPoint maximise(form.width() - 32, 12);
     QTest::mouseClick(&form, Qt::LeftButton, {}, maximise);
-    QTRY_VERIFY(form.isMaximized());
+    WAIT_VERIFY(form.isMaximized());
     const QPoint restore(form.width() - 32, 12);
     QTest::mouseClick(&form, Qt::LeftButton, {}, restore);
-    QTRY_VERIFY(!form.isMaximized());
+    WAIT_VERIFY(!form.isMaximized());
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(form.width() - 48, 12));
-    QTRY_VERIFY(form.isMinimized());
+    WAIT_VERIFY(form.isMinimized());
     form.showNormal();
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(form.width() - 14, 12));
-    QTRY_VERIFY(!form.isVisible());
+    WAIT_VERIFY(!form.isVisible());
     QCOMPARE(form.ModalResult(), mrCancel);
 }
 
@@ -392,10 +393,10 @@ void GradientFormTest::doubleClickMaximisesAndRestores()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseDClick(&form, Qt::LeftButton, {}, QPoint(80, 12));
     QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(80, 12));
-    QTRY_VERIFY(form.isMaximized());
+    WAIT_VERIFY(form.isMaximized());
     QTest::mouseDClick(&form, Qt::LeftButton, {}, QPoint(80, 12));
     QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(80, 12));
-    QTRY_VERIFY(!form.isMaximized());
+    WAIT_VERIFY(!form.isMaximized());
 }
 
 // Offscreen there is no desktop to size the window: it follows the mouse.
@@ -485,19 +486,19 @@ void GradientFormTest::maximisedFormHasNoFrame()
     ProbeForm form;
     form.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTRY_VERIFY(form.isMaximized());
+    WAIT_VERIFY(form.isMaximized());
     const QSize screen = form.size();
     QCOMPARE(form.CaptionBarRect(), (EdgeRect {0, 0, screen.width(), CaptionHeight - 1}));
-    QTRY_COMPARE(form.ClientArea()->geometry(),
+    WAIT_COMPARE(form.ClientArea()->geometry(),
                  QRect(0, CaptionHeight, screen.width(), screen.height() - CaptionHeight));
     QVERIFY(form.grab().toImage().pixel(0, 0) != SystemColor(ColorButtonFace).rgb());
     QTest::mouseMove(&form, QPoint(0, 60));
     QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
 
     form.showNormal();
-    QTRY_VERIFY(!form.isMaximized());
+    WAIT_VERIFY(!form.isMaximized());
     QCOMPARE(form.CaptionBarRect().top, SizingFrame);
-    QTRY_COMPARE(form.ClientArea()->geometry().topLeft(), QPoint(SizingFrame, SizingFrame + CaptionHeight));
+    WAIT_COMPARE(form.ClientArea()->geometry().topLeft(), QPoint(SizingFrame, SizingFrame + CaptionHeight));
     QCOMPARE(form.grab().toImage().pixel(0, 0), SystemColor(ColorButtonFace).rgb());
 }
 
@@ -507,9 +508,9 @@ void GradientFormTest::cornerPixelClosesMaximisedForm()
     ProbeForm form;
     form.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTRY_VERIFY(form.isMaximized());
+    WAIT_VERIFY(form.isMaximized());
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(form.width() - 1, 0));
-    QTRY_VERIFY(!form.isVisible());
+    WAIT_VERIFY(!form.isVisible());
 }
 
 QTEST_MAIN(GradientFormTest)

@@ -8,6 +8,7 @@
 
 #include "message_boxes.h"
 #include "periodic_timer.h"
+#include "waits.h"
 #include "window_display.h"
 
 using namespace kwintor;
@@ -102,7 +103,7 @@ void PeriodicTimerTest::ticksFromConstruction()
 {
     PeriodicTimer timer(20ms);
     QSignalSpy ticks(&timer, &PeriodicTimer::Ticked);
-    QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 10000);
+    WAIT_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 10000);
 }
 
 void PeriodicTimerTest::heldClockNeverStarts_data()

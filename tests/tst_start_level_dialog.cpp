@@ -9,6 +9,7 @@
 #include "desktop_metrics.h"
 #include "modal_script.h"
 #include "start_level_dialog.h"
+#include "waits.h"
 
 using namespace kwintor;
 
@@ -91,9 +92,9 @@ void StartLevelDialogTest::groupFillsTheClientArea()
     QCOMPARE(form->Button1->text(), QStringLiteral("Ok"));
     QCOMPARE(form->Button2->text(), QStringLiteral("Anuluj"));
     ShowForm();
-    QTRY_COMPARE(form->wybor->geometry(), form->ClientArea()->rect());
+    WAIT_COMPARE(form->wybor->geometry(), form->ClientArea()->rect());
     form->resize(form->width() + 40, form->height() + 30);
-    QTRY_COMPARE(form->wybor->geometry(), form->ClientArea()->rect());
+    WAIT_COMPARE(form->wybor->geometry(), form->ClientArea()->rect());
     QCOMPARE(form->wybor->width(), 228 + 40);
 }
 

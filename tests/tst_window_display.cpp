@@ -7,6 +7,7 @@
 
 #include "error_display.h"
 #include "modal_script.h"
+#include "waits.h"
 #include "window_display.h"
 
 using namespace kwintor;
@@ -155,13 +156,13 @@ void WindowDisplayTest::showModelessDoesNotWait()
     ShowModeless(window);
     QVERIFY(window.isVisible());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QTRY_COMPARE(QApplication::activeWindow(), &window);
+    WAIT_COMPARE(QApplication::activeWindow(), &window);
 
     // Once more while it shows: it comes to the front again.
     other.activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    WAIT_COMPARE(QApplication::activeWindow(), &other);
     ShowModeless(window);
-    QTRY_COMPARE(QApplication::activeWindow(), &window);
+    WAIT_COMPARE(QApplication::activeWindow(), &window);
 }
 
 void WindowDisplayTest::showModelessRestoresAMinimisedWindow_data()
@@ -187,7 +188,7 @@ void WindowDisplayTest::showModelessRestoresAMinimisedWindow()
     window.setWindowState(before);
     ShowModeless(window);
     QCOMPARE(window.windowState() & ~Qt::WindowActive, after);
-    QTRY_COMPARE(QApplication::activeWindow(), &window);
+    WAIT_COMPARE(QApplication::activeWindow(), &window);
 }
 
 // Some window managers minimise a box whatever it asks, and the board with
@@ -203,7 +204,7 @@ void WindowDisplayTest::aBoxComesBackWhenMinimised()
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     box.setWindowState(Qt::WindowMinimized);
-    QTRY_VERIFY(!box.isMinimized());
+    WAIT_VERIFY(!box.isMinimized());
     QVERIFY(box.isVisible());
 }
 
