@@ -9,8 +9,9 @@
 namespace kwintor {
 
 // A message line for screen readers alone: it draws nothing and takes no
-// room. Each announcement becomes its name and shows it afresh, so that a
-// reader speaks it wherever the focus is, the same text twice too.
+// room, and a reader speaks each message wherever the focus is, the same
+// text twice too. Qt 6.8 and later announce it through the toolkit; before
+// that the message becomes the line's name and the line shows it afresh.
 class Announcer : public QWidget {
     Q_OBJECT
 

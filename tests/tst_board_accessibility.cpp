@@ -310,11 +310,16 @@ void BoardAccessibilityTest::solvingIsAnnounced()
     const QString announcement = RoundWith(opening, seconds, game->settings.OperandCount);
     QCOMPARE(announced.size(), 1);
     QCOMPARE(announced.first().first().toString(), announcement);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The window announces it: the line is no part of what a reader walks.
+    QVERIFY(!InTree(*game->form, game->form->Komunikat));
+#else
     QAccessibleInterface* status = InTree(*game->form, game->form->Komunikat);
     QVERIFY(status);
     QCOMPARE(status->role(), QAccessible::Notification);
     QCOMPARE(status->text(QAccessible::Name), announcement);
     QVERIFY(game->form->Komunikat->isVisible());
+#endif
 }
 
 // Orca reads no name change that Qt 6.4 sends: what a key did is announced,

@@ -7,6 +7,7 @@
     screen_reader_client.py equation   the equation as the board reads it
     screen_reader_client.py keys       the operator keys (xdotool names) that solve it
     screen_reader_client.py wrong-key  an operator key for the first slot that does not
+    screen_reader_client.py checked NAME  fails unless the menu's item NAME is ticked
 
 The session bus in DBUS_SESSION_BUS_ADDRESS leads to the accessibility bus.
 """
@@ -22,8 +23,13 @@ from gi.repository import Atspi  # noqa: E402
 
 KEYS = {"+": "plus", "-": "minus", "*": "asterisk", "/": "slash"}
 TILES = ["plus", "minus", "razy", "podzielić"]
+Role = Atspi.Role
 # Menus are the toolkit's own and stay in the tree, closed, until opened.
-MENU_ROLES = {"menu bar", "menu", "popup menu", "menu item", "check menu item", "separator"}
+MENU_ROLES = {
+    Role.MENU_BAR, Role.MENU, Role.POPUP_MENU, Role.MENU_ITEM, Role.CHECK_MENU_ITEM, Role.SEPARATOR,
+}
+# Roles are compared, never their names: AT-SPI renames some between releases.
+FIELD_ROLES = {Role.TEXT, Role.ENTRY, Role.PASSWORD_TEXT}
 
 
 class Fault(Exception):
@@ -56,9 +62,9 @@ def game_window():
 
 def find(window, role, name_pattern):
     for node in walk(window):
-        if node.get_role_name() == role and re.fullmatch(name_pattern, node.get_name()):
+        if node.get_role() == role and re.fullmatch(name_pattern, node.get_name()):
             return node
-    raise Fault(f"no {role} named like {name_pattern!r}")
+    raise Fault(f"no {role.value_nick} named like {name_pattern!r}")
 
 
 def text_of(node):
@@ -68,7 +74,7 @@ def text_of(node):
 
 
 def equation_panel(window):
-    return find(window, "panel", r"Równanie: .*")
+    return find(window, Role.PANEL, r"Równanie: .*")
 
 
 def numbers_and_result(window):
@@ -114,40 +120,49 @@ def solutions(window):
 def check(window):
     faults = []
     for node in walk(window):
-        role, name, node_states = node.get_role_name(), node.get_name(), states(node)
+        role, name, node_states = node.get_role(), node.get_name(), states(node)
         if role in MENU_ROLES:
             continue
-        what = f"{role} {name!r}"
-        if role == "filler":
+        what = f"{node.get_role_name()} {name!r}"
+        if role == Role.FILLER:
             faults.append(f"{what}: a filler says nothing")
         if not {"showing", "visible"} <= node_states:
             faults.append(f"{what}: hidden, yet in the tree")
         if not name and node.get_child_count() == 0:
             faults.append(f"{what}: no name")
-        if role in {"text", "entry", "password text"}:
+        if role in FIELD_ROLES:
             faults.append(f"{what}: a field the player cannot see or use")
 
     panel = equation_panel(window)
     numbers, _ = numbers_and_result(window)
-    slots = [n for n in children(panel) if n.get_role_name() == "push button"]
+    slots = [n for n in children(panel) if n.get_role() == Role.PUSH_BUTTON]
     if [s.get_name() for s in slots] != [f"Pole {i}: puste" for i in range(1, len(numbers))]:
         faults.append(f"slots of a new round: {[s.get_name() for s in slots]}")
     if slots and not {"focusable", "focused"} <= states(slots[0]):
         faults.append("the first slot is not the focus")
     if text_of(panel) != panel.get_name():
         faults.append(f"the equation reviews as {text_of(panel)!r}")
-    result = find(window, "label", r"Wynik: =-?\d+")
+    result = find(window, Role.LABEL, r"Wynik: =-?\d+")
     if text_of(result) != result.get_name():
         faults.append(f"the result reviews as {text_of(result)!r}")
-    palette = find(window, "panel", "Znaki działań")
-    tiles = [(t.get_role_name(), t.get_name()) for t in children(palette)]
-    if tiles != [("image", name) for name in TILES]:
+    palette = find(window, Role.PANEL, "Znaki działań")
+    tiles = [(t.get_role(), t.get_name()) for t in children(palette)]
+    if tiles != [(Role.IMAGE, name) for name in TILES]:
         faults.append(f"palette: {tiles}")
     for pattern in (r"Punkty: \d+", r"Czas: \d+", r"Poziom \d+"):
-        find(window, "label", pattern)
+        find(window, Role.LABEL, pattern)
     if faults:
         raise Fault("\n".join(faults))
     print(f"tree: {sum(1 for _ in walk(window))} objects, {len(slots)} slots, {len(tiles)} tiles")
+
+
+def checked(window, name):
+    for node in walk(window):
+        if node.get_role() in MENU_ROLES and node.get_name() == name:
+            if "checked" not in states(node):
+                raise Fault(f"the menu item {name!r} is {sorted(states(node))}")
+            return
+    raise Fault(f"no menu item {name!r}")
 
 
 def main():
@@ -160,6 +175,8 @@ def main():
             print(equation_panel(window).get_name())
         elif command == "keys":
             print(" ".join(KEYS[sign] for sign in next(solutions(window))))
+        elif command == "checked" and len(sys.argv) == 3:
+            checked(window, sys.argv[2])
         elif command == "wrong-key":
             solving = {signs[0] for signs in solutions(window)} if len(numbers_and_result(window)[0]) == 2 else set()
             print(next(KEYS[sign] for sign in "*+-/" if sign not in solving))
