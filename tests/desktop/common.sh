@@ -129,7 +129,8 @@ start_session_bus() {
 # keypad keys ("map[Alt]= Level1"): `xdotool key F2` sends Alt+F2. Named
 # by its keycode, it goes alone.
 key_code() {
-    xmodmap -pke | awk -v keysym="$1" '$4 == keysym {print $2; found = 1; exit} END {exit !found}'
+    # awk reads on to the end: leaving early would break xmodmap's pipe.
+    xmodmap -pke | awk -v keysym="$1" '!found && $4 == keysym {print $2; found = 1} END {exit !found}'
 }
 
 # Starts the game on the X display in a working folder seeded with its data
