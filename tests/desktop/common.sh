@@ -123,6 +123,16 @@ start_session_bus() {
     export DBUS_SESSION_BUS_ADDRESS
 }
 
+# The keycode that types KEYSYM at its first level, in the display's own
+# keymap. Named by its keysym, a key goes with the modifiers that its type
+# maps to that level, and newer keymaps map Alt there for the function and
+# keypad keys ("map[Alt]= Level1"): `xdotool key F2` sends Alt+F2. Named
+# by its keycode, it goes alone.
+key_code() {
+    # awk reads on to the end: leaving early would break xmodmap's pipe.
+    xmodmap -pke | awk -v keysym="$1" '!found && $4 == keysym {print $2; found = 1} END {exit !found}'
+}
+
 # Starts the game on the X display in a working folder seeded with its data
 # files; the arguments are NAME=value settings of its environment.
 start_game() {

@@ -103,12 +103,13 @@ if (( load_workers > 0 )); then
 fi
 echo "load average as the games begin: $(cut -d ' ' -f 1 /proc/loadavg) (stress-ng workers: $load_workers)"
 
+new_game_key=$(key_code F2) || fail "no key types F2"
 started=$(microseconds)
 seen=0 unasked=0 box=0 waits=()
 for (( game = 1; game <= games; ++game )); do
     wait_for_active "$board" "$box" || { unasked=$((unasked + 1)); echo "a second box after game $((game - 1))"; }
     # F2 and the click reach the game in this order: the new game is given up.
-    xdotool key F2 mousemove "${give_up[@]}" click 1
+    xdotool key "$new_game_key" mousemove "${give_up[@]}" click 1
     asked=$(microseconds)
     if wait_for_other_than_board "$box_wait_seconds" && is_box "$active" && mapped "$active"; then
         box=$active

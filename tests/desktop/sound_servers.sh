@@ -56,9 +56,10 @@ focus_board() { xdotool windowactivate --sync "$game_window_id"; }
 # Each key is one drop on the slot in focus; every round starts with the
 # focus on its first slot and an operator key never leaves the slots.
 keyboard_drops() {
-    local key
+    local key code
     for key in "$@"; do
-        xdotool key "$key"
+        code=$(key_code "$key") || fail "no key types $key"
+        xdotool key "$code"
         sleep "$drop_spacing"
     done
 }
