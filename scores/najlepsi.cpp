@@ -92,7 +92,8 @@ void Tnaj2::showEvent(QShowEvent* event)
 void Tnaj2::Button1Click()
 {
     Button2->show();  // stays only if the save below fails
-    SaveScoreTable();
+    // What the file holds now: another game may have saved since we loaded.
+    SaveScoreFileAgain();
     close();
 }
 

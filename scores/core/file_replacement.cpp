@@ -15,6 +15,7 @@
 #include <unistd.h>
 #include <utility>
 
+#include "descriptor.h"
 #include "score_file_error.h"
 
 namespace kwintor {
@@ -24,31 +25,6 @@ namespace {
 constexpr int RandomLetters = 6;  // what mkostemp puts in place of "XXXXXX"
 
 [[noreturn]] void Raise(int systemError) { throw ScoreFileError::FromErrno(systemError); }
-
-// Closed on every way out; Close() reports the error the caller must check.
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor)
-        : descriptor_(descriptor)
-    {
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (descriptor_ >= 0)
-            ::close(descriptor_);
-    }
-    operator int() const { return descriptor_; }
-    void Close()
-    {
-        if (::close(std::exchange(descriptor_, -1)) != 0)
-            RaiseLastSystemError();
-    }
-
-private:
-    int descriptor_;
-};
 
 // Removed again unless the save gets as far as renaming it.
 class TemporaryName {

@@ -11,9 +11,11 @@
 #include <unistd.h>
 #include <utility>
 
+#include "descriptor.h"
 #include "file_replacement.h"
 #include "score_file_error.h"
 #include "score_file_format.h"
+#include "score_file_lock.h"
 
 namespace kwintor {
 
@@ -32,13 +34,6 @@ public:
         if (descriptor_ < 0)
             RaiseLastSystemError();
     }
-    ScoreFileOnDisk(const ScoreFileOnDisk&) = delete;
-    ScoreFileOnDisk& operator=(const ScoreFileOnDisk&) = delete;
-    ~ScoreFileOnDisk()
-    {
-        if (descriptor_ >= 0)
-            ::close(descriptor_);
-    }
 
     QByteArrayView NextPiece()
     {
@@ -51,14 +46,10 @@ public:
         }
     }
 
-    void Close()
-    {
-        if (::close(std::exchange(descriptor_, -1)) != 0)
-            RaiseLastSystemError();
-    }
+    void Close() { descriptor_.Close(); }
 
 private:
-    int descriptor_;
+    Descriptor descriptor_;
     std::array<char, std::size_t {16} * 1024> buffer_;
 };
 
@@ -79,6 +70,25 @@ void SortScoreTable()
         for (std::size_t j = ScoreTableSize - 1; j >= pass; --j)
             if (ScoreTable[j].Score < ScoreTable[j + 1].Score)
                 std::swap(ScoreTable[j], ScoreTable[j + 1]);
+}
+
+bool EnterIntoScoreFile(const Twynik& entry)
+{
+    const ScoreFileLock lock(ScoreFileName);
+    LoadScoreTable();
+    if (entry.Score <= ScoreTable[ScoreTableSize].Score)
+        return false;
+    ScoreTable[ScoreTableSize] = entry;
+    SortScoreTable();
+    SaveScoreTable();
+    return true;
+}
+
+void SaveScoreFileAgain()
+{
+    const ScoreFileLock lock(ScoreFileName);
+    LoadScoreTable();
+    SaveScoreTable();
 }
 
 }  // namespace kwintor

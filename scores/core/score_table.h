@@ -34,4 +34,15 @@ void SaveScoreTable();
 // Highest score first; entries with equal scores keep their order.
 void SortScoreTable();
 
+// Another game may have saved since this one loaded the table, so these
+// load it again under the score file's lock and save before letting go.
+// Both throw ScoreFileBusy when another game holds the lock too long.
+
+// Puts `entry` in place of entry 15 if it still beats it, sorts and saves;
+// false, with nothing written, when the other games' saves pushed it out.
+bool EnterIntoScoreFile(const Twynik& entry);
+
+// Saves the table as the file holds it now, in the game's own form.
+void SaveScoreFileAgain();
+
 }  // namespace kwintor
