@@ -119,11 +119,12 @@ void ConcurrentRecordsTest::anotherGameSavesWhileTheNameIsAsked_data()
     QTest::addColumn<QStringList>("names");
 
     QTest::newRow("both enter") << 11 << 21
-                                << Players(1, 5) + QStringList {Second} + Players(6, 10) + QStringList {First} +
-                                       Players(11, 13);
+                                << Players(1, 5) + QStringList {Second} + Players(6, 10) +
+            QStringList {First} + Players(11, 13);
     QTest::newRow("equal scores, in the order saved")
         << 11 << 11 << Players(1, 10) + QStringList {Second, First} + Players(11, 13);
-    QTest::newRow("the other pushes this one out") << 3 << 5 << Players(1, 13) + QStringList {Second} + Players(14, 14);
+    QTest::newRow("the other pushes this one out")
+        << 3 << 5 << Players(1, 13) + QStringList {Second} + Players(14, 14);
     QTest::newRow("an equal score pushes this one out") << 3 << 3 << Players(1, 14) + QStringList {Second};
 }
 
@@ -210,8 +211,9 @@ void ConcurrentRecordsTest::aHangingGameGetsTheNameTriedAgain()
     EnterBestScore(40);
 
     QVERIFY(table.Finished());
-    QVERIFY2(prompts.AskedTexts().last().startsWith(QStringLiteral("Plik wyników jest zajęty przez inną grę.")),
-             qPrintable(prompts.AskedTexts().last()));
+    QVERIFY2(
+        prompts.AskedTexts().last().startsWith(QStringLiteral("Plik wyników jest zajęty przez inną grę.")),
+        qPrintable(prompts.AskedTexts().last()));
     QCOMPARE(NamesInTheFile(), QStringList {First} + Players(1, 14));
 }
 
