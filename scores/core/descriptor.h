@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <QByteArray>
 
 #include <utility>
 
@@ -38,5 +41,15 @@ public:
 private:
     int descriptor_;
 };
+
+// The file at `path` opened for reading; throws ScoreFileError when it
+// cannot be.
+inline int OpenForReading(const QByteArray& path)
+{
+    const int descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        RaiseLastSystemError();
+    return descriptor;
+}
 
 }  // namespace kwintor

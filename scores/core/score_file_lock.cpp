@@ -6,7 +6,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -18,14 +17,6 @@ namespace kwintor {
 namespace {
 
 constexpr std::chrono::milliseconds RetryEvery {20};
-
-int OpenForLocking(const QByteArray& path)
-{
-    const int descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0)
-        RaiseLastSystemError();
-    return descriptor;
-}
 
 bool Locked(int descriptor)
 {
@@ -57,7 +48,7 @@ int LockedDescriptor(const QByteArray& path, std::chrono::milliseconds patience)
 {
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
-        Descriptor candidate(OpenForLocking(path));
+        Descriptor candidate(OpenForReading(path));
         if (Locked(candidate) && StillAtItsName(candidate, path))
             return candidate.Release();
         if (std::chrono::steady_clock::now() >= deadline)

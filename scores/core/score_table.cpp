@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 #include <utility>
 
@@ -29,10 +28,8 @@ namespace {
 class ScoreFileOnDisk {
 public:
     explicit ScoreFileOnDisk(const QString& fileName)
-        : descriptor_(::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC))
+        : descriptor_(OpenForReading(QFile::encodeName(fileName)))
     {
-        if (descriptor_ < 0)
-            RaiseLastSystemError();
     }
 
     QByteArrayView NextPiece()
