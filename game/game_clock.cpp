@@ -18,11 +18,10 @@ int NumberIn(const Label& label) { return label.Caption().toInt(); }
 
 }  // namespace
 
-std::string TForm1::CheckAndAdvance()
+bool TForm1::CheckAndAdvance(std::string& playerText)
 {
-    std::string playerText;
     if (!CheckAnswer(settings_.OperandCount, playerText))
-        return playerText;
+        return false;
     const int score = NumberIn(*Punkty);
     const SolvedOutcome solved = AfterSolving(settings_.CurrentLevel, score);
     // The same score written again would be read out again.
@@ -31,7 +30,7 @@ std::string TForm1::CheckAndAdvance()
     settings_.CurrentLevel = solved.level;
     NewRound();
     AnnounceRound(QStringLiteral("Rozwiązane! "));
-    return playerText;
+    return true;
 }
 
 void TForm1::ClockTick()
@@ -43,7 +42,8 @@ void TForm1::ClockTick()
         EndGame();
         return;
     }
-    std::string diagnostic = CheckAndAdvance();
+    std::string diagnostic;
+    CheckAndAdvance(diagnostic);
     if (EvalStatus.Code == NoError)
         diagnostic += "=" + std::to_string(RoundHalfToEven(EvaluateExpression(diagnostic)));
     Edit1->setText(QString::fromStdString(diagnostic));

@@ -5,7 +5,6 @@
 
 #include "error_display.h"
 #include "main_window.h"
-#include "spoken_board.h"
 
 namespace kwintor {
 
@@ -37,15 +36,10 @@ void TForm1::SlotKeyPress(PictureBox& slot, const SlotKeyAction& action)
         return;
     }
     const OperatorCode code = std::get<OperatorCode>(action);
-    const bool emptying = code == OperatorCode::Empty;
-    Image5DragDrop(slot, emptying ? slot : PaletteTile(code));
-    // A solving placement has already brought the next round, which starts
-    // at its first slot and has said so.
-    if (PlayerOperators[number] != code)
-        return;
-    if (!emptying)
-        FocusSlot(number, SlotMove::Next);
-    Komunikat->Announce(SlotSpeech(number, code));
+    if (code == OperatorCode::Empty)
+        PlaceOperator(slot, slot, {});
+    else
+        PlaceOperator(slot, PaletteTile(code), SlotMove::Next);
 }
 
 // Tab reaches the slots in use only; each round starts at its first.
@@ -57,10 +51,13 @@ void TForm1::OfferSlotsToKeyboard()
     FocusSlot(1, SlotMove::First);
 }
 
-void TForm1::FocusSlot(std::size_t number, SlotMove move)
+// The slot now in focus; 0 when the round uses none.
+std::size_t TForm1::FocusSlot(std::size_t number, SlotMove move)
 {
-    if (const std::size_t next = SlotAfterMove(number, move, SlotsInUse()))
+    const std::size_t next = SlotAfterMove(number, move, SlotsInUse());
+    if (next)
         Slots()[next - 1]->setFocus(Qt::OtherFocusReason);
+    return next;
 }
 
 }  // namespace kwintor

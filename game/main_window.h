@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "announcer.h"
@@ -46,9 +47,9 @@ public:
     // One second of the game: counts the clock down, checks the answer or
     // ends the game at zero.
     void ClockTick();
-    // Scores and moves on when the slots solve the equation; returns the
-    // player's expression, "?" for an empty slot.
-    std::string CheckAndAdvance();
+    // Scores and moves on when the slots solve the equation, and says whether
+    // they did; `playerText` gets the player's expression, "?" for an empty slot.
+    bool CheckAndAdvance(std::string& playerText);
 
     bool Image5DragOver(PictureBox& source) const;
     void Image5DragDrop(PictureBox& target, PictureBox& source);
@@ -123,8 +124,8 @@ public:
     QPushButton* Button1;
     Bevel* Bevel10;
     QPushButton* Button2;
-    // Tells a screen reader of each round, each solved equation, a slot the
-    // focus has left and whatever the player asks.
+    // Tells a screen reader of each round, each solved equation, each move
+    // of an operator, the slots cleared and whatever the player asks.
     Announcer* Komunikat;
 
 protected:
@@ -154,7 +155,8 @@ private:
     bool SlotKeyTaken(PictureBox& slot, const QKeyEvent& key);
     void SlotKeyPress(PictureBox& slot, const SlotKeyAction& action);
     void OfferSlotsToKeyboard();
-    void FocusSlot(std::size_t number, SlotMove move);
+    std::size_t FocusSlot(std::size_t number, SlotMove move);
+    void PlaceOperator(PictureBox& target, PictureBox& source, std::optional<SlotMove> focusMove);
 
     // What a screen reader reads of the board, and what it is told.
     void NameBoard();

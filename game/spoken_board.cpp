@@ -38,6 +38,20 @@ QString SlotSpeech(std::size_t number, OperatorCode code)
     return QStringLiteral("Pole %1: %2").arg(number).arg(OperatorName(code));
 }
 
+QString SlotChangeSpeech(std::size_t target, const SlotOperators& before, const SlotOperators& after,
+                         std::size_t slotsInUse, std::size_t focused)
+{
+    QStringList parts {SlotSpeech(target, after[target])};
+    for (std::size_t number = 1; number <= slotsInUse; ++number) {
+        if (number != target && before[number] != after[number])
+            parts << SlotSpeech(number, after[number]);
+    }
+    const QString focusedSpeech = focused ? SlotSpeech(focused, after[focused]) : QString();
+    if (!focusedSpeech.isEmpty() && !parts.contains(focusedSpeech))
+        parts << focusedSpeech;
+    return parts.join(QStringLiteral(". "));
+}
+
 QString TileSpeech(OperatorCode code)
 {
     return code == OperatorCode::Division ? QStringLiteral("podzielić") : OperatorName(code);

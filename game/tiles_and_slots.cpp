@@ -8,6 +8,7 @@
 #include "error_display.h"
 #include "main_window.h"
 #include "palette_tiles.h"
+#include "spoken_board.h"
 
 namespace kwintor {
 
@@ -23,17 +24,29 @@ const QString SoundOffHint = QStringLiteral(". Dźwięk można wyłączyć w men
 // Every picture that can be dragged may land on a slot.
 bool TForm1::Image5DragOver(PictureBox&) const { return true; }
 
-void TForm1::Image5DragDrop(PictureBox& target, PictureBox& source)
+void TForm1::Image5DragDrop(PictureBox& target, PictureBox& source) { PlaceOperator(target, source, {}); }
+
+// A drop of the mouse or a key's; a key then sends the focus on. A screen
+// reader hears one message, sent after the focus has moved, which its
+// focus news cannot overtake: the next round if this solved the equation,
+// else what changed.
+void TForm1::PlaceOperator(PictureBox& target, PictureBox& source, std::optional<SlotMove> focusMove)
 {
     PlayDropSound();
+    const std::size_t number = SlotNumber(target);
     const std::size_t sourceSlot = SlotNumber(source);
     const DropSource dragged = sourceSlot <= Slots().size()
         ? DropSource {SlotSource {sourceSlot}}
         : DropSource {TileSource {PaletteOperator(source)}};
-    PlayerOperators = AfterDrop(PlayerOperators, SlotNumber(target), dragged);
+    const SlotOperators before = PlayerOperators;
+    PlayerOperators = AfterDrop(before, number, dragged);
     ShowSlots();
     SpeakSlots();
-    CheckAndAdvance();
+    std::string playerText;
+    if (CheckAndAdvance(playerText))
+        return;
+    const std::size_t focused = focusMove ? FocusSlot(number, *focusMove) : 0;
+    Komunikat->Announce(SlotChangeSpeech(number, before, PlayerOperators, SlotsInUse(), focused));
 }
 
 // A slot shows the tile of the operator it holds, so the two never part.
@@ -76,6 +89,7 @@ void TForm1::Button1Click()
     PlayerOperators.Fill(OperatorCode::Empty);
     ShowSlots();
     SpeakSlots();
+    Komunikat->Announce(EquationSpeech(shownRound_.operandCount, shownRound_.target));
 }
 
 // Opening closes the sound of the last drop, so a quick drop restarts it.
