@@ -4,12 +4,18 @@
 # The game under the Orca screen reader: its own display, session bus,
 # accessibility bus and registry, speech-dispatcher with its dummy output,
 # and Orca writing what it speaks to its debug log. Checks the board's
-# accessibility tree over AT-SPI, then plays two rounds by keyboard alone and
-# checks what Orca spoke. Run: KWINTOR_BINARY=build/…/game/kwintor bash tests/desktop/screen_reader.sh
+# accessibility tree over AT-SPI, then plays the same game again and again,
+# by keyboard and mouse as a player who listens would, and checks that Orca
+# spoke every message of every game: a message lost once fails it.
+# SCREEN_READER_RUNS sets how many games (10), SCREEN_READER_LOAD_WORKERS
+# how many stress-ng workers keep the cores busy meanwhile (0).
+# Run: KWINTOR_BINARY=build/…/game/kwintor bash tests/desktop/screen_reader.sh
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 client="$desktop_root/tests/desktop/screen_reader_client.py"
 speech_wait_seconds=${SPEECH_WAIT_SECONDS:-15}
+runs=${SCREEN_READER_RUNS:-10}
+load_workers=${SCREEN_READER_LOAD_WORKERS:-0}
 # SCREEN_READER_LOG=FILE keeps Orca's debug log there.
 
 use_private_session
@@ -31,6 +37,11 @@ printf 'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n' >"$scratch/speec
 start_logged speechd speech-dispatcher --run-single --timeout 0 --config-dir "$scratch/speechd" \
     --communication-method unix_socket --socket-path "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
 
+# Best scores no game here reaches, so that no name box comes between games.
+mkdir -p "$scratch/game"
+for (( place = 0; place < 15; ++place )); do
+    printf 'Mistrz %d\r\n%d\r\n' "$place" $((100 - place))
+done >"$scratch/game/wyniki.naj"
 start_game QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 window=$(game_window)
 [[ -n $window ]] || fail "the game showed no window: $(cat "$scratch/game.log")"
@@ -51,33 +62,56 @@ speech() { sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)'[ ]*{.*$/\1/p" "$spoken" 2>/de
 spoken_count() { speech | awk -v text="$1" 'index($0, text) { n++ } END { print n + 0 }'; }
 # How many utterances read the clock out, as against the seconds a round gives.
 clock_count() { speech | awk '{ gsub(/Czas: [0-9]+ sekund/, "") } /Czas: [0-9]+/ { n++ } END { print n + 0 }'; }
-# Waits until the counting command that follows WHAT and COUNT counts COUNT.
-wait_for_speech() {
-    local what=$1 count=$2 tries
-    shift 2
+# Waits until the counting command that follows WHAT and COUNT counts COUNT;
+# says false when Orca did not get there.
+speech_reaches() {
+    local count=$1 tries
+    shift
     for (( tries = 0; tries < speech_wait_seconds * 10; ++tries )); do
         (( $("$@") >= count )) && return 0
         sleep 0.1
     done
+    return 1
+}
+# Outside the games a missing text ends the test at once.
+expect_speech() {
+    speech_reaches "${2:-1}" spoken_count "$1" && return 0
     keep_log
-    fail "Orca did not speak $what; it spoke:
+    fail "Orca did not speak \"$1\"; it spoke:
 $(speech | tail -n 25)"
 }
-# Waits until Orca has spoken TEXT COUNT times in all.
-expect_speech() { wait_for_speech "\"$1\"" "${2:-1}" spoken_count "$1"; }
-# Presses KEY and waits until Orca speaks TEXT once more.
-press_expecting() {
-    local key=$1 text=$2 before
-    before=$(spoken_count "$text")
-    press "$key"
-    expect_speech "$text" $((before + 1))
+# In the games each text Orca did not speak is written down, and the game
+# goes on.
+lost=()
+expect_once_more() {
+    local text=$1 before=$2
+    speech_reaches $((before + 1)) spoken_count "$text" && return 0
+    lost+=("game $run: \"$text\"")
+    echo "game $run: Orca did not speak \"$text\""
 }
-# A new round is announced with its equation, read from the tree once it
-# is there; each round's opening is its own.
-expect_round() {
-    local opening=$1 seconds=$2
-    expect_speech "$opening. Równanie: "
-    expect_speech "$opening. $(client equation). Czas: $seconds sekund."
+# Presses KEYS and expects Orca to speak TEXT once more.
+press_expecting() {
+    local text=$1 before
+    shift
+    before=$(spoken_count "$text")
+    press "$@"
+    expect_once_more "$text" "$before"
+}
+# A new round is announced with its equation, as the tree reads it once it
+# is there; the round's opening comes with each.
+press_expecting_round() {
+    local opening=$1 seconds=$2 before
+    shift 2
+    before=$(spoken_count "$opening. Równanie: ")
+    press "$@"
+    if ! speech_reaches $((before + 1)) spoken_count "$opening. Równanie: "; then
+        lost+=("game $run: \"$opening\"")
+        echo "game $run: Orca did not speak \"$opening\""
+        return 0
+    fi
+    local whole
+    whole="$opening. $(client equation). Czas: $seconds sekund."
+    speech | grep -F "$opening. Równanie: " | tail -n 1 | grep -qF "$whole" || lost+=("game $run: \"$whole\"")
 }
 
 client() { /usr/bin/python3 "$client" "$@"; }
@@ -90,6 +124,56 @@ press() {
 }
 # A menu opens at Alt and its letter held as a player holds them.
 press_with_alt() { xdotool keydown Alt_L sleep 0.3 key "$1" sleep 0.3 keyup Alt_L; }
+# Drags the object named FROM onto the object named TO and lets go there.
+drag() {
+    local from to
+    read -r -a from <<<"$(client centre "$1")"
+    read -r -a to <<<"$(client centre "$2")"
+    xdotool mousemove "${from[@]}" mousedown 1 mousemove $((from[0] + 10)) $((from[1] - 10)) \
+        mousemove "${to[@]}" sleep 0.1 mouseup 1
+}
+
+declare -A slot_word=([plus]=plus [minus]=minus [asterisk]=razy [slash]="dzielone przez")
+declare -A tile_name=([plus]=plus [minus]=minus [asterisk]=razy [slash]="podzielić")
+# Named by its keysym, F2 would go with Alt on newer keymaps (common.sh).
+new_game_key=$(key_code F2) || fail "no key types F2"
+
+board_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$window" ]]; }
+
+# One game: a round begun, a tile dragged into a slot and the slot emptied
+# by key, the round solved by key; in the next, a key that moves the focus
+# on, the equation asked for twice, the clock and the score, the solve; in
+# the third, the slots cleared by their button; then giving up.
+play_game() {
+    local wrong before
+    press_expecting_round "Poziom 1" 40 "$new_game_key"
+
+    wrong=$(client wrong-key)
+    before=$(spoken_count "Pole 1: ${slot_word[$wrong]}")
+    drag "${tile_name[$wrong]}" "Pole 1: puste"
+    expect_once_more "Pole 1: ${slot_word[$wrong]}" "$before"
+    press_expecting "Pole 1: puste" Delete
+    read -ra keys <<<"$(client keys)"
+    press_expecting_round "Rozwiązane! Poziom 2" 60 "${keys[@]}"
+
+    read -ra keys <<<"$(client keys)"
+    press_expecting "Pole 1: ${slot_word[${keys[0]}]}. Pole 2: puste" "${keys[0]}"
+    press_expecting "$(client equation)" equal
+    press_expecting "$(client equation)" equal
+    before=$(clock_count)
+    press c
+    speech_reaches $((before + 1)) clock_count || lost+=("game $run: the clock")
+    press_expecting "Punkty: 1" p
+    press_expecting_round "Rozwiązane! Poziom 3" 60 "${keys[1]}"
+
+    press_expecting "Czyść wszystkie znaki" Tab Tab
+    press_expecting "$(client equation)" space
+    press_expecting "Poddaję grę" Tab
+    press_expecting "Koniec gry  !!!" space
+    # A player hears the board come back before going on.
+    press Return
+    wait_until board_active || fail "the board did not come back after the game-over box"
+}
 
 started=$SECONDS
 expect_speech "Pole 1: puste"
@@ -106,45 +190,23 @@ client checked "Dźwięk"
 press Return
 expect_speech "Pole 1: puste" 2
 
-# A new game from the menu: its round is announced. (xdotool on unstable
-# holds Alt down with F2, which makes it Alt+F2.)
-press_with_alt g
-expect_speech "Nowa gra" 2
-press Return
-expect_round "Poziom 1" 40
-
-# A slot filled and emptied again, then the equation solved.
-declare -A slot_word=([plus]=plus [minus]=minus [asterisk]=razy [slash]="dzielone przez")
-wrong=$(client wrong-key)
-press_expecting "$wrong" "Pole 1: ${slot_word[$wrong]}"
-press_expecting Delete "Pole 1: puste"
-read -ra keys <<<"$(client keys)"
-press "${keys[@]}"
-expect_round "Rozwiązane! Poziom 2" 60
-
-# Level 2, three numbers: the first slot's news as the focus moves on, the
-# equation, the clock and the score when asked, then the solve.
-read -ra keys <<<"$(client keys)"
-press_expecting "${keys[0]}" "Pole 1: ${slot_word[${keys[0]}]}"
-expect_speech "Pole 2: puste"
-press_expecting equal "$(client equation)"
-press c
-wait_for_speech "the clock" 1 clock_count
-press_expecting p "Punkty: 1"
-press "${keys[1]}"
-expect_round "Rozwiązane! Poziom 3" 60
-
-# Giving up: the game-over box is read out.
-press Tab Tab Tab
-expect_speech "Poddaję grę"
-press space
-expect_speech "Kwintor-matematyczny test"
-expect_speech "Koniec gry  !!!"
+if (( load_workers > 0 )); then
+    # Its own time limit too, should nothing stop it.
+    start_logged stress-ng stress-ng --cpu "$load_workers" --timeout 900s
+    stress_pid=$last_pid
+fi
+for (( run = 1; run <= runs; ++run )); do
+    play_game
+done
+(( load_workers == 0 )) || stop_process "$stress_pid"
 
 keep_log
+echo "screen reader: $runs games, $(speech | grep -c .) utterances in $((SECONDS - started)) s," \
+    "stress-ng workers: $load_workers; lost: ${#lost[@]}"
+(( ${#lost[@]} == 0 )) || fail "Orca did not speak ${#lost[@]} message(s) of the game:
+$(printf '  %s\n' "${lost[@]}")"
 # The clock is read when asked, never by the ticks.
-(( $(clock_count) == 1 )) || fail "the clock was spoken unasked"
+(( $(clock_count) == runs )) || fail "the clock was spoken $(clock_count) times for $runs questions"
 if grep -E "bad content sent to speak|Could not process" "$spoken"; then
     fail "Orca failed on an event of the game"
 fi
-echo "screen reader: $(speech | grep -c .) utterances in $((SECONDS - started)) s"

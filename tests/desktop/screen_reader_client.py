@@ -8,6 +8,7 @@
     screen_reader_client.py keys       the operator keys (xdotool names) that solve it
     screen_reader_client.py wrong-key  an operator key for the first slot that does not
     screen_reader_client.py checked NAME  fails unless the menu's item NAME is ticked
+    screen_reader_client.py centre NAME   where on the screen the object named NAME is: "X Y"
 
 The session bus in DBUS_SESSION_BUS_ADDRESS leads to the accessibility bus.
 """
@@ -165,6 +166,15 @@ def checked(window, name):
     raise Fault(f"no menu item {name!r}")
 
 
+def centre(window, name):
+    for node in walk(window):
+        if node.get_name() == name and node.get_role() not in MENU_ROLES:
+            box = Atspi.Component.get_extents(node, Atspi.CoordType.SCREEN)
+            print(box.x + box.width // 2, box.y + box.height // 2)
+            return
+    raise Fault(f"nothing named {name!r}")
+
+
 def main():
     command = sys.argv[1] if len(sys.argv) > 1 else ""
     try:
@@ -177,6 +187,8 @@ def main():
             print(" ".join(KEYS[sign] for sign in next(solutions(window))))
         elif command == "checked" and len(sys.argv) == 3:
             checked(window, sys.argv[2])
+        elif command == "centre" and len(sys.argv) == 3:
+            centre(window, sys.argv[2])
         elif command == "wrong-key":
             solving = {signs[0] for signs in solutions(window)} if len(numbers_and_result(window)[0]) == 2 else set()
             print(next(KEYS[sign] for sign in "*+-/" if sign not in solving))
