@@ -78,7 +78,9 @@ expect_speech() {
     speech_reaches "${2:-1}" spoken_count "$1" && return 0
     keep_log
     fail "Orca did not speak \"$1\"; it spoke:
-$(speech | tail -n 25)"
+$(speech | tail -n 25)
+Orca's log ends:
+$(tail -n 15 "$spoken" "$scratch/orca.log" 2>&1)"
 }
 # In the games each text Orca did not speak is written down, and the game
 # goes on.
@@ -176,6 +178,11 @@ play_game() {
 }
 
 started=$SECONDS
+# Orca may take long to start on a busy machine; once it speaks, the game's
+# texts follow within the speech wait.
+orca_speaks() { [[ -n $(speech) ]]; }
+wait_until orca_speaks || fail "Orca spoke nothing within $timeout_seconds s; its log ends:
+$(tail -n 15 "$spoken" "$scratch/orca.log" 2>&1)"
 expect_speech "Pole 1: puste"
 client check
 
