@@ -1,0 +1,73 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
+# Sourced by the tests: puts the test on a virtual display of its own (it
+# runs itself again under xvfb-run), and starts and stops the installed
+# game as a player with a home in AUTOPKGTEST_TMP would.
+set -euo pipefail
+if [[ -z ${KWINTOR_TEST_DISPLAY:-} ]]; then
+    KWINTOR_TEST_DISPLAY=1 exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" "$@"
+fi
+: "${AUTOPKGTEST_TMP:?runs under autopkgtest, which names its scratch folder}"
+unset XDG_DATA_HOME XDG_CONFIG_HOME
+export QT_QPA_PLATFORM=xcb
+timeout_seconds=60
+# The game's own title, which its boxes carry.
+box_title='Kwintor-matematyczny test'
+game_pid=
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+stop_game() {
+    [[ -n $game_pid ]] || return 0
+    kill -TERM "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=
+}
+trap stop_game EXIT
+
+# start_game HOME: the launcher of the menu entry, for a player whose home
+# is HOME; it runs the game in the place of its own shell.
+start_game() {
+    mkdir -p "$1"
+    HOME=$1 /usr/games/kwintor &
+    game_pid=$!
+}
+
+# The game's visible window named exactly NAME, once there.
+game_window() {
+    timeout "$timeout_seconds" xdotool search --sync --all --onlyvisible --pid "$game_pid" --name "^$1\$" |
+        head -n 1
+}
+
+board_window() {
+    local board
+    board=$(game_window Kwintor) || fail "the installed game showed no window within $timeout_seconds s"
+    # There is no window manager to give it the keyboard.
+    xdotool windowfocus --sync "$board"
+    echo "$board"
+}
+
+# From the round's first slot, where every round puts the keyboard's focus,
+# to "Poddaję grę", pressed with Space; the game ends at the clock's next
+# tick with its "Koniec gry  !!!" box, which Enter answers.
+give_up() {
+    local box
+    xdotool key Tab Tab space
+    box=$(game_window "$box_title") || fail "no game-over box within $timeout_seconds s of giving up"
+    echo "The game-over box came: window $box, \"$(xdotool getwindowname "$box")\"."
+    xdotool windowfocus --sync "$box" key Return
+    timeout_seconds=10 wait_gone "$box" || fail "the game-over box stayed after Enter"
+}
+
+wait_gone() {
+    local tries
+    for ((tries = 0; tries < timeout_seconds * 10; ++tries)); do
+        xdotool search --onlyvisible --pid "$game_pid" --name "^$box_title\$" >/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
