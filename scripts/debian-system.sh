@@ -25,8 +25,11 @@ make_debian_system() {
     rm -rf "$system"
     mkdir -p "$(dirname "$system")"
     # Unstable's Release file is valid for a week only; an archive snapshot
-    # older than that must still be taken.
-    mmdebstrap --variant=minbase --aptopt='Acquire::Check-Valid-Until "false"' "$@" \
+    # older than that must still be taken. The system is thrown away after
+    # one use, so dpkg need not wait for the disk (here and in its later
+    # installs).
+    mmdebstrap --variant=minbase --aptopt='Acquire::Check-Valid-Until "false"' \
+        --dpkgopt=force-unsafe-io "$@" \
         "$codename" "$system" "${KWINTOR_DEBIAN_MIRROR:-http://deb.debian.org/debian}"
     cp /etc/resolv.conf "$system/etc/resolv.conf"
     echo "debian-system: a minimal $codename in $((SECONDS - started)) s"
