@@ -20,9 +20,22 @@ release=unstable
 codename=$(debian_codename "$release")
 app_id=io.github.kwintor.Kwintor
 
-"$root/scripts/install-deps.sh" package
+"$root/scripts/install-deps.sh" package release
 # Every file says its licence, which the package's copyright file is made from.
 (cd "$root" && reuse lint)
+
+# The system the package is installed on is made while it builds:
+# mmdebstrap waits mostly on the network and the disk, the build on the
+# processors.
+test_system=$root/build/package-test-$release
+test_system_log=$root/build/package-test-$release.log
+# In a process group of its own, so that an early end stops mmdebstrap too.
+set -m
+make_debian_system "$codename" "$test_system" >"$test_system_log" 2>&1 &
+test_system_pid=$!
+set +m
+stop_test_system() { kill -TERM -- "-$test_system_pid" 2>/dev/null || true; }
+trap stop_test_system EXIT
 
 "$root/scripts/package.sh" "$release"
 out=$root/build/package/$release
@@ -38,14 +51,19 @@ upstream=${version%-*}
 # build: the .changes names the .dsc and the .deb, which it checks with it.
 in_debian_system "$build_system" env DEBIAN_FRONTEND=noninteractive \
     apt-get install --yes --no-install-recommends lintian
+# As package.sh's builder (2000), offline.
 offline_in_debian_system "$build_system" 2000 /build \
     lintian --pedantic --display-info --fail-on error,warning,info,pedantic "/build/$changes"
 echo "check-package: lintian passed $changes after $((SECONDS - started)) s"
 
-test_system=$root/build/package-test-$release
-make_debian_system "$codename" "$test_system"
-mkdir "$test_system/packages"
-cp "$out/$deb" "$out/kwintor_$upstream.orig.tar.gz" "$out/kwintor_$version.debian.tar.xz" "$test_system/packages/"
+wait "$test_system_pid" || { cat "$test_system_log" >&2; echo "check-package: no $codename system to install on" >&2; exit 1; }
+trap - EXIT
+cat "$test_system_log"
+mkdir -p "$test_system/packages/source"
+cp "$out/$deb" "$test_system/packages/"
+# The source tree as dpkg-source would unpack it; the system has no xz.
+tar --extract --gzip --file="$out/kwintor_$upstream.orig.tar.gz" --directory="$test_system/packages/source" --strip-components=1
+tar --extract --xz --file="$out/kwintor_$version.debian.tar.xz" --directory="$test_system/packages/source"
 in_debian_system "$test_system" bash -euo pipefail -c '
     cd /packages
     export DEBIAN_FRONTEND=noninteractive
@@ -53,13 +71,10 @@ in_debian_system "$test_system" bash -euo pipefail -c '
     # What the package declares, and not what it only recommends, must be
     # enough to play.
     apt-get install --yes --no-install-recommends "./$1"
-    mkdir source
-    tar --extract --gzip --file="kwintor_$3.orig.tar.gz" --directory=source --strip-components=1
-    tar --extract --xz --file="kwintor_$2.debian.tar.xz" --directory=source
     apt-get install --yes --no-install-recommends autopkgtest desktop-file-utils appstream
     # The package is installed already: the tests get it, not a build.
     autopkgtest --no-built-binaries /packages/source/ -- null
-    desktop-file-validate "/usr/share/applications/$4.desktop"
-    appstreamcli validate --pedantic --no-net "/usr/share/metainfo/$4.metainfo.xml"
-' check-package "$deb" "$version" "$upstream" "$app_id"
+    desktop-file-validate "/usr/share/applications/$2.desktop"
+    appstreamcli validate --pedantic --no-net "/usr/share/metainfo/$2.metainfo.xml"
+' check-package "$deb" "$app_id"
 echo "check-package: the package installed, passed its autopkgtests and checks in $((SECONDS - started)) s"
