@@ -15,6 +15,7 @@ timeout_seconds=60
 # The game's own title, which its boxes carry.
 box_title='Kwintor-matematyczny test'
 game_pid=
+openbox_pid=
 
 fail() {
     echo "FAIL: $*" >&2
@@ -27,7 +28,23 @@ stop_game() {
     wait "$game_pid" 2>/dev/null || true
     game_pid=
 }
-trap stop_game EXIT
+
+stop_everything() {
+    stop_game
+    [[ -z $openbox_pid ]] || kill -TERM "$openbox_pid" 2>/dev/null || true
+}
+trap stop_everything EXIT
+
+# A window manager, as a player's desktop has, to give the game's windows
+# the keyboard and open its menus.
+openbox --sm-disable >"$AUTOPKGTEST_TMP/openbox.log" 2>&1 &
+openbox_pid=$!
+for ((tries = 0; tries < timeout_seconds * 10; ++tries)); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+    fail "openbox did not start: $(cat "$AUTOPKGTEST_TMP/openbox.log")"
 
 # start_game HOME: the launcher of the menu entry, for a player whose home
 # is HOME; it runs the game in the place of its own shell.
@@ -46,17 +63,28 @@ game_window() {
 board_window() {
     local board
     board=$(game_window Kwintor) || fail "the installed game showed no window within $timeout_seconds s"
-    # There is no window manager to give it the keyboard.
-    xdotool windowfocus --sync "$board"
+    xdotool windowactivate --sync "$board"
     echo "$board"
+}
+
+# The game's visible windows under its title, one a line: its boxes, and
+# at least one other of its own, there from the start.
+titled_windows() {
+    xdotool search --onlyvisible --pid "$game_pid" --name "^$box_title\$" | sort || true
 }
 
 # From the round's first slot, where every round puts the keyboard's focus,
 # to "Poddaję grę", pressed with Space; the game ends at the clock's next
-# tick with its "Koniec gry  !!!" box, under the game's own title.
+# tick with its "Koniec gry  !!!" box, a new window under the game's title.
 give_up() {
-    local box
+    local before box= tries
+    before=$(titled_windows)
     xdotool key Tab Tab space
-    box=$(game_window "$box_title") || fail "no game-over box within $timeout_seconds s of giving up"
+    for ((tries = 0; tries < timeout_seconds * 10; ++tries)); do
+        box=$(comm -13 <(echo "$before") <(titled_windows) | head -n 1)
+        [[ -n $box ]] && break
+        sleep 0.1
+    done
+    [[ -n $box ]] || fail "no game-over box within $timeout_seconds s of giving up"
     echo "The game-over box came: window $box, \"$(xdotool getwindowname "$box")\"."
 }
