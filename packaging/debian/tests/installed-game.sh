@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by the tests: puts the test on a virtual display of its own (it
-# runs itself again under xvfb-run), and starts and stops the installed
-# game as a player with a home in AUTOPKGTEST_TMP would.
+# runs itself again under xvfb-run) with openbox, and starts and stops the
+# installed game as a player with a home in AUTOPKGTEST_TMP would.
 set -euo pipefail
 if [[ -z ${KWINTOR_TEST_DISPLAY:-} ]]; then
     KWINTOR_TEST_DISPLAY=1 exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" "$@"
@@ -77,7 +77,7 @@ titled_windows() {
 # to "Poddaję grę", pressed with Space; the game ends at the clock's next
 # tick with its "Koniec gry  !!!" box, a new window under the game's title.
 give_up() {
-    local before box= tries
+    local before box='' tries
     before=$(titled_windows)
     xdotool key Tab Tab space
     for ((tries = 0; tries < timeout_seconds * 10; ++tries)); do
