@@ -1,0 +1,68 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
+# Sourced after common.sh by the scripts that work on a fresh minimal
+# Debian system of a release, made with mmdebstrap from Debian's archive
+# under build/ and entered as root in a chroot of its own. Needs root.
+
+# debian_codename RELEASE: prints the codename of 12, 13, unstable (or of
+# a codename itself); fails on anything else.
+debian_codename() {
+    case ${1:-} in
+        12 | bookworm) echo bookworm ;;
+        13 | trixie) echo trixie ;;
+        unstable | sid) echo sid ;;
+        *) return 1 ;;
+    esac
+}
+
+# make_debian_system CODENAME DIR [MMDEBSTRAP-OPTION…]: a minimal system of
+# that release in DIR, made anew, which can reach the archive.
+make_debian_system() {
+    local codename=$1 system=$2 started=$SECONDS
+    shift 2
+    "$root/scripts/install-deps.sh" release
+    rm -rf "$system"
+    mkdir -p "$(dirname "$system")"
+    # Unstable's Release file is valid for a week only; an archive snapshot
+    # older than that must still be taken. The system is thrown away after
+    # one use, so dpkg need not wait for the disk (here and in its later
+    # installs).
+    mmdebstrap --variant=minbase --aptopt='Acquire::Check-Valid-Until "false"' \
+        --dpkgopt=force-unsafe-io "$@" \
+        "$codename" "$system" "${KWINTOR_DEBIAN_MIRROR:-http://deb.debian.org/debian}"
+    cp /etc/resolv.conf "$system/etc/resolv.conf"
+    echo "debian-system: a minimal $codename in $((SECONDS - started)) s"
+}
+
+# in_debian_system DIR COMMAND…: runs the command as root in the system, in
+# a mount and process namespace of its own, so that the chroot's mounts and
+# every process the command leaves behind go when it ends.
+in_debian_system() {
+    local system=$1
+    shift
+    enter_debian_system "$system" chroot "$system" \
+        env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        HOME=/root LANG=C.UTF-8 CI="${CI:-}" "$@"
+}
+
+# offline_in_debian_system DIR UID HOME COMMAND…: the same as the user of
+# that number (and its group of the same number), with no network at all.
+offline_in_debian_system() {
+    local system=$1 uid=$2 home=$3
+    shift 3
+    enter_debian_system "$system" unshare --net chroot --userspec="$uid:$uid" "$system" \
+        env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$home" LANG=C.UTF-8 "$@"
+}
+
+enter_debian_system() {
+    unshare --mount --pid --fork --propagation private bash -euo pipefail -c '
+        system=$1
+        shift
+        mount -t proc proc "$system/proc"
+        mount --rbind /sys "$system/sys"
+        mount --rbind /dev "$system/dev"
+        mount -t tmpfs tmpfs "$system/tmp"
+        exec "$@"
+    ' debian-system "$@"
+}
