@@ -211,7 +211,9 @@ keep_log
 echo "screen reader: $runs games, $(speech | grep -c .) utterances in $((SECONDS - started)) s," \
     "stress-ng workers: $load_workers; lost: ${#lost[@]}"
 (( ${#lost[@]} == 0 )) || fail "Orca did not speak ${#lost[@]} message(s) of the game:
-$(printf '  %s\n' "${lost[@]}")"
+$(printf '  %s\n' "${lost[@]}")
+Orca's log ends:
+$(tail -n 40 "$spoken")"
 # The clock is read when asked, never by the ticks.
 (( $(clock_count) == runs )) || fail "the clock was spoken $(clock_count) times for $runs questions"
 if grep -E "bad content sent to speak|Could not process" "$spoken"; then
