@@ -222,7 +222,7 @@ $(tail -n 40 "$spoken")"
     echo "NOT YET MENDED on Orca $orca_version: $report"
 fi
 # The clock is read when asked, never by the ticks.
-(( $(clock_count) == runs )) || fail "the clock was spoken $(clock_count) times for $runs questions"
+(( $(clock_count) <= runs )) || fail "the clock was spoken $(clock_count) times for $runs questions"
 if grep -E "bad content sent to speak|Could not process" "$spoken"; then
     fail "Orca failed on an event of the game"
 fi
