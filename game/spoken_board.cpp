@@ -46,9 +46,9 @@ QString SlotChangeSpeech(std::size_t target, const SlotOperators& before, const 
         if (number != target && before[number] != after[number])
             parts << SlotSpeech(number, after[number]);
     }
-    const QString focusedSpeech = focused ? SlotSpeech(focused, after[focused]) : QString();
-    if (!focusedSpeech.isEmpty() && !parts.contains(focusedSpeech))
-        parts << focusedSpeech;
+    // A focused slot that the move changed has been said already.
+    if (focused && focused != target && before[focused] == after[focused])
+        parts << SlotSpeech(focused, after[focused]);
     return parts.join(QStringLiteral(". "));
 }
 
