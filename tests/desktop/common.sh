@@ -133,6 +133,13 @@ key_code() {
     xmodmap -pke | awk -v keysym="$1" '!found && $4 == keysym {print $2; found = 1} END {exit !found}'
 }
 
+# Presses the left button at FROM_X FROM_Y and lets go at TO_X TO_Y, as a
+# player drags: a first step away starts the drag.
+drag_and_drop() {
+    xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 10)) $(($2 - 10)) \
+        mousemove "$3" "$4" sleep 0.1 mouseup 1
+}
+
 # Starts the game on the X display in a working folder seeded with its data
 # files; the arguments are NAME=value settings of its environment.
 start_game() {

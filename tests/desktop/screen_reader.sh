@@ -131,8 +131,7 @@ drag() {
     local from to
     read -r -a from <<<"$(client centre "$1")"
     read -r -a to <<<"$(client centre "$2")"
-    xdotool mousemove "${from[@]}" mousedown 1 mousemove $((from[0] + 10)) $((from[1] - 10)) \
-        mousemove "${to[@]}" sleep 0.1 mouseup 1
+    drag_and_drop "${from[@]}" "${to[@]}"
 }
 
 declare -A slot_word=([plus]=plus [minus]=minus [asterisk]=razy [slash]="dzielone przez")

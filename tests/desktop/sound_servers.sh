@@ -69,8 +69,7 @@ mouse_drops() {
     local tile
     for tile in "$@"; do
         read -r -a from <<<"${palette_tile[$tile]}"
-        xdotool mousemove "${from[@]}" mousedown 1 mousemove $((from[0] + 10)) $((from[1] - 10)) \
-            mousemove "${first_slot[@]}" sleep 0.1 mouseup 1
+        drag_and_drop "${from[@]}" "${first_slot[@]}"
         sleep "$drop_spacing"
     done
 }
