@@ -63,6 +63,10 @@ enter_debian_system() {
         mount --rbind /sys "$system/sys"
         mount --rbind /dev "$system/dev"
         mount -t tmpfs tmpfs "$system/tmp"
-        exec "$@"
+        # This shell stays, as the namespace'"'"'s init, to reap what is
+        # orphaned there: a dead process nobody reaps still counts as there.
+        status=0
+        "$@" || status=$?
+        exit "$status"
     ' debian-system "$@"
 }
