@@ -7,22 +7,46 @@
 # tree copied into it, and scripts/test.sh run there, which installs the
 # project's package lists itself; then the fuzzers for 10 s each, which
 # build with that release's clang. Needs root (or sudo) for the chroot.
-# Usage: scripts/test-in-release.sh RELEASE (12, 13, unstable, or a codename)
+# With --prepare it only makes the system and installs those lists in it,
+# which waits on the network and the disk, so that CI can do it while the
+# processors build elsewhere; a later run without it uses that system.
+# Usage: scripts/test-in-release.sh [--prepare] RELEASE (12, 13, unstable)
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$root/scripts/debian-system.sh"
 
-codename=$(debian_codename "${1:-}") || { echo "usage: scripts/test-in-release.sh 12|13|unstable" >&2; exit 2; }
+arguments=("$@")
+prepare_only=false
+if [[ ${1:-} == --prepare ]]; then
+    prepare_only=true
+    shift
+fi
+codename=$(debian_codename "${1:-}") || { echo "usage: scripts/test-in-release.sh [--prepare] 12|13|unstable" >&2; exit 2; }
 if (( EUID != 0 )); then
-    exec sudo "$0" "$@"
+    exec sudo "$0" "${arguments[@]}"
 fi
 system="$(preset_dir "release-$codename")"
+prepared=$system/.kwintor-prepared
 started=$SECONDS
-make_debian_system "$codename" "$system"
 
-# What git would commit, as it stands in the working tree.
-mkdir "$system/src"
-(cd "$root" && git ls-files -z --cached --others --exclude-standard |
-    tar --null --files-from=- --create --file=-) | tar --extract --directory="$system/src" --file=-
+# What git would commit, as it stands in the working tree now.
+copy_tree() {
+    rm -rf "$system/src"
+    mkdir "$system/src"
+    (cd "$root" && git ls-files -z --cached --others --exclude-standard |
+        tar --null --files-from=- --create --file=-) | tar --extract --directory="$system/src" --file=-
+}
 
+if $prepare_only || [[ ! -e $prepared ]]; then
+    make_debian_system "$codename" "$system"
+    copy_tree
+    # The same lists test.sh and fuzz.sh would install.
+    in_debian_system "$system" /src/scripts/install-deps.sh play test fuzz
+    touch "$prepared"
+    echo "test-in-release: $codename prepared in $((SECONDS - started)) s"
+    $prepare_only && exit 0
+fi
+# Used once: a second run starts from a fresh system again.
+rm "$prepared"
+copy_tree
 in_debian_system "$system" bash -c "cd /src && scripts/test.sh && scripts/fuzz.sh 10"
 echo "test-in-release: the whole suite passed on $codename in $((SECONDS - started)) s"
