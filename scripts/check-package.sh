@@ -37,7 +37,8 @@ set +m
 stop_test_system() { kill -TERM -- "-$test_system_pid" 2>/dev/null || true; }
 trap stop_test_system EXIT
 
-"$root/scripts/package.sh" "$release"
+# Twice, to see that one commit makes the same bytes.
+"$root/scripts/package.sh" --twice "$release"
 out=$root/build/package/$release
 build_system=$root/build/package-system-$release
 changes=$(cd "$out" && echo kwintor_*.changes)

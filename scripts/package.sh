@@ -10,14 +10,23 @@
 # system stays in build/package-system-RELEASE for checks (lintian) to use.
 # DEB_BUILD_OPTIONS and DEB_BUILD_PROFILES (nocheck) reach the build.
 # Needs root (or sudo) for the chroot.
-# Usage: scripts/package.sh [RELEASE] (12, 13, unstable (the default), or a codename)
+# With --twice it builds the binary packages a second time, in another
+# folder, time zone and locale and without the tests, and fails unless
+# both builds made the same bytes.
+# Usage: scripts/package.sh [--twice] [RELEASE] (12, 13, unstable (the default))
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$root/scripts/debian-system.sh"
 
+arguments=("$@")
+twice=false
+if [[ ${1:-} == --twice ]]; then
+    twice=true
+    shift
+fi
 release=${1:-unstable}
-codename=$(debian_codename "$release") || { echo "usage: scripts/package.sh [12|13|unstable]" >&2; exit 2; }
+codename=$(debian_codename "$release") || { echo "usage: scripts/package.sh [--twice] [12|13|unstable]" >&2; exit 2; }
 if (( EUID != 0 )); then
-    exec sudo "$0" "$@"
+    exec sudo "$0" "${arguments[@]}"
 fi
 started=$SECONDS
 
@@ -41,33 +50,53 @@ orig=kwintor_$upstream.orig.tar.gz
 git -C "$root" archive --format=tar --prefix="kwintor-$upstream/" HEAD | gzip -9n >"$out/$orig"
 
 make_debian_system "$codename" "$system" --include=build-essential,dpkg-dev
-mkdir "$system/build"
-cp "$out/$orig" "$system/build/"
 # A fixed number, so that chroot needs no name looked up outside the system.
 builder=2000
+
+# unpack FOLDER: the source package's tree in FOLDER/kwintor-UPSTREAM, as
+# dpkg-source would unpack it, owned by the builder.
+unpack() {
+    in_debian_system "$system" bash -euo pipefail -c '
+        mkdir -p "$1"
+        cd "$1"
+        tar --extract --gzip --file="/build/$2"
+        cd "kwintor-$3"
+        cp -r packaging/debian debian
+        # The copyright file is made from the licensing data REUSE reads.
+        sh packaging/make-copyright.sh . >debian/copyright
+        chown -R "$4:$4" "$1"
+    ' package "$1" "$orig" "$upstream" "$builder"
+}
+
+# build FOLDER OPTIONS PROFILES [ENV…]: dpkg-buildpackage in the tree that
+# unpack made there, offline, as the builder, with those
+# DEB_BUILD_OPTIONS and DEB_BUILD_PROFILES and the rest of its environment.
+build() {
+    local folder=$1 options=$2 profiles=$3
+    shift 3
+    offline_in_debian_system "$system" "$builder" /build env "$@" bash -euo pipefail -c '
+        cd "$1/kwintor-$2"
+        export DEB_BUILD_OPTIONS=$3 DEB_BUILD_PROFILES=$4
+        [[ -n $DEB_BUILD_OPTIONS ]] || unset DEB_BUILD_OPTIONS
+        [[ -n $DEB_BUILD_PROFILES ]] || unset DEB_BUILD_PROFILES
+        # The machine is shared: all its cores, at a lower priority.
+        nice -n 10 dpkg-buildpackage -us -uc --jobs-try="$5"
+    ' package "$folder" "$upstream" "$options" "$profiles" "$(nproc)"
+}
+
+mkdir "$system/build"
+cp "$out/$orig" "$system/build/"
+in_debian_system "$system" useradd --uid "$builder" --user-group --home-dir /build --no-create-home builder
+unpack /build
 in_debian_system "$system" bash -euo pipefail -c '
-    cd /build
-    tar --extract --gzip --file="$1"
-    cd "kwintor-$2"
-    cp -r packaging/debian debian
-    # The copyright file is made from the licensing data REUSE reads.
-    sh packaging/make-copyright.sh . >debian/copyright
+    cd "/build/kwintor-$1"
     export DEBIAN_FRONTEND=noninteractive
     apt-get update
-    profiles=$4
+    profiles=$2
     apt-get build-dep --yes --no-install-recommends ${profiles:+--build-profiles="${profiles// /,}"} ./
-    useradd --uid "$3" --user-group --home-dir /build --no-create-home builder
-    chown -R builder:builder /build
-' package "$orig" "$upstream" "$builder" "${DEB_BUILD_PROFILES:-}"
+' package "$upstream" "${DEB_BUILD_PROFILES:-}"
 echo "package.sh: the build's system is ready after $((SECONDS - started)) s"
-offline_in_debian_system "$system" "$builder" /build bash -euo pipefail -c '
-    cd "/build/kwintor-$1"
-    export DEB_BUILD_OPTIONS=$2 DEB_BUILD_PROFILES=$3
-    [[ -n $DEB_BUILD_OPTIONS ]] || unset DEB_BUILD_OPTIONS
-    [[ -n $DEB_BUILD_PROFILES ]] || unset DEB_BUILD_PROFILES
-    # The machine is shared: all its cores, at a lower priority.
-    nice -n 10 dpkg-buildpackage -us -uc --jobs-try="$4"
-' package "$upstream" "${DEB_BUILD_OPTIONS:-}" "${DEB_BUILD_PROFILES:-}" "$(nproc)"
+build /build "${DEB_BUILD_OPTIONS:-}" "${DEB_BUILD_PROFILES:-}"
 
 for file in "$system"/build/kwintor_* "$system"/build/kwintor-dbgsym_*; do
     [[ -e $file ]] || continue
@@ -75,3 +104,17 @@ for file in "$system"/build/kwintor_* "$system"/build/kwintor-dbgsym_*; do
 done
 echo "package.sh: built for $codename in $((SECONDS - started)) s:"
 ls -l "$out"
+$twice || exit 0
+
+unpack /build/again
+build /build/again nocheck nocheck TZ=UTC-14 LANG=C
+different=0
+for deb in "$system"/build/*.deb; do
+    again=$system/build/again/${deb##*/}
+    if ! cmp "$deb" "$again"; then
+        different=$((different + 1))
+        diff <(dpkg-deb --contents "$deb") <(dpkg-deb --contents "$again") >&2 || true
+    fi
+done
+(( different == 0 )) || { echo "package.sh: $different package(s) differ between two builds of one commit" >&2; exit 1; }
+echo "package.sh: a second build made the same bytes; both builds took $((SECONDS - started)) s"
