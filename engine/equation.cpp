@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
-#include <string_view>
 
 #include "evaluator.h"
+#include "operators.h"
 #include "random_source.h"
 #include "whole_numbers.h"
 
@@ -21,21 +21,7 @@ namespace {
 
 constexpr std::uint8_t GeneratedOperators = 4;
 
-std::string_view EquationSymbol(OperatorCode code)
-{
-    switch (code) {
-    case OperatorCode::Plus: return "+";
-    case OperatorCode::Minus: return "-";
-    case OperatorCode::Division: return "/";
-    case OperatorCode::Multiplication: return "*";
-    default: return "";
-    }
-}
-
-std::string_view PlayerSymbol(OperatorCode code)
-{
-    return code == OperatorCode::Empty ? "?" : EquationSymbol(code);
-}
+char SymbolOf(OperatorCode code) { return FactsOf(code).Symbol; }
 
 void AppendNumber(std::string& text, std::int32_t number)
 {
@@ -52,7 +38,7 @@ void WriteExpression(std::uint8_t operandCount, std::string& text, SlotSymbol sl
     for (std::uint8_t i = 1; i <= operandCount; ++i) {
         AppendNumber(text, Equation[i].Operand);
         if (i < operandCount)
-            text.append(slotSymbol(i));
+            text.push_back(slotSymbol(i));
     }
 }
 
@@ -119,7 +105,7 @@ bool GenerateEquation(std::uint8_t operandCount, OperatorMask mask, std::uint8_t
 
 void FormatEquation(std::uint8_t operandCount, std::string& text)
 {
-    WriteExpression(operandCount, text, [](std::uint8_t i) { return EquationSymbol(Equation[i].Operator); });
+    WriteExpression(operandCount, text, [](std::uint8_t i) { return SymbolOf(Equation[i].Operator); });
 }
 
 std::int32_t EquationTarget(std::uint8_t operandCount)
@@ -133,8 +119,7 @@ std::int32_t EquationTarget(std::uint8_t operandCount)
 
 bool CheckAnswer(std::uint8_t operandCount, std::string& playerText)
 {
-    WriteExpression(operandCount, playerText,
-                    [](std::uint8_t i) { return PlayerSymbol(PlayerOperators[i]); });
+    WriteExpression(operandCount, playerText, [](std::uint8_t i) { return SymbolOf(PlayerOperators[i]); });
     EvalStatus.Code = NoError;
     const long double playerValue = EvaluateExpression(playerText);
     const std::int32_t target = EquationTarget(operandCount);

@@ -3,6 +3,8 @@
 
 #include "slot_keys.h"
 
+#include "operators.h"
+
 namespace kwintor {
 
 namespace {
@@ -18,15 +20,10 @@ std::optional<SlotKeyAction> SlotKeyActionFor(int key, Qt::KeyboardModifiers mod
 {
     if (modifiers & ~TypingModifiers)
         return std::nullopt;
+    // Qt's codes of the printable keys are the code points of their characters.
+    if (const std::optional<OperatorCode> code = OperatorOfKey(char32_t(key)))
+        return *code;
     switch (key) {
-    case Qt::Key_Plus: return OperatorCode::Plus;
-    case Qt::Key_Minus: return OperatorCode::Minus;
-    case Qt::Key_Asterisk:
-    case Qt::Key_X:
-    case Qt::Key_multiply: return OperatorCode::Multiplication;
-    case Qt::Key_Slash:
-    case Qt::Key_Colon:
-    case Qt::Key_division: return OperatorCode::Division;
     case Qt::Key_Delete:
     case Qt::Key_Backspace: return OperatorCode::Empty;
     case Qt::Key_Left:

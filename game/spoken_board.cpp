@@ -5,31 +5,17 @@
 
 #include <QStringList>
 
+#include "operators.h"
+
 namespace kwintor {
 
 namespace {
 
-QString OperatorName(OperatorCode code)
-{
-    switch (code) {
-    case OperatorCode::Plus: return QStringLiteral("plus");
-    case OperatorCode::Minus: return QStringLiteral("minus");
-    case OperatorCode::Multiplication: return QStringLiteral("razy");
-    case OperatorCode::Division: return QStringLiteral("dzielone przez");
-    default: return QStringLiteral("puste");
-    }
-}
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-QString OperatorSign(OperatorCode code)
-{
-    switch (code) {
-    case OperatorCode::Plus: return QStringLiteral("+");
-    case OperatorCode::Minus: return QStringLiteral("-");
-    case OperatorCode::Multiplication: return QStringLiteral("·");
-    case OperatorCode::Division: return QStringLiteral(":");
-    default: return QStringLiteral("?");
-    }
-}
+QString OperatorName(OperatorCode code) { return Utf8(FactsOf(code).SlotWord); }
+
+QString OperatorSign(OperatorCode code) { return Utf8(FactsOf(code).Sign); }
 
 }  // namespace
 
@@ -52,10 +38,7 @@ QString SlotChangeSpeech(std::size_t target, const SlotOperators& before, const 
     return parts.join(QStringLiteral(". "));
 }
 
-QString TileSpeech(OperatorCode code)
-{
-    return code == OperatorCode::Division ? QStringLiteral("podzielić") : OperatorName(code);
-}
+QString TileSpeech(OperatorCode code) { return Utf8(FactsOf(code).TileWord); }
 
 QString EquationSpeech(std::uint8_t operandCount, std::int32_t target)
 {

@@ -4,33 +4,11 @@
 #include <QtTest>
 
 #include "drop_rules.h"
+#include "slot_symbols.h"
 
 using namespace kwintor;
 
 namespace {
-
-// The signs of the player's expression by OperatorCode, "?" for an empty slot.
-const QString Signs = QStringLiteral("+-/*?");
-
-OperatorCode CodeOf(QChar sign) { return OperatorCode(Signs.indexOf(sign)); }
-
-// Slots 1 to 4 written as signs; the fifth entry belongs to no slot.
-SlotOperators SlotsOf(const QString& signs)
-{
-    SlotOperators operators;
-    operators.Fill(OperatorCode::Empty);
-    for (qsizetype i = 0; i < signs.size(); ++i)
-        operators[std::size_t(i + 1)] = CodeOf(signs[i]);
-    return operators;
-}
-
-QString SignsOf(const SlotOperators& operators)
-{
-    QString signs;
-    for (std::size_t number = 1; number < operators.size(); ++number)
-        signs += Signs[int(operators[number])];
-    return signs;
-}
 
 DropSource Tile(char sign) { return TileSource {CodeOf(QLatin1Char(sign))}; }
 
@@ -75,7 +53,7 @@ void DropRulesTest::drop()
     QFETCH(QString, after);
 
     const SlotOperators operators = AfterDrop(SlotsOf(before), std::size_t(target), source);
-    QCOMPARE(SignsOf(operators), after);
+    QCOMPARE(SymbolsOf(operators), after);
     QCOMPARE(operators[5], OperatorCode::Empty);
 }
 
