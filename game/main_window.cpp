@@ -9,6 +9,7 @@
 #include <chrono>
 #include <optional>
 
+#include "board_palette.h"
 #include "desktop_metrics.h"
 #include "palette_tiles.h"
 #include "placed.h"
@@ -22,10 +23,10 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-const QColor Silver(0xC0, 0xC0, 0xC0);
-const QColor Blue(0x00, 0x00, 0xFF);
-const QColor Red(0xFF, 0x00, 0x00);
-const QColor Green(0x00, 0x80, 0x00);
+using palette::Blue;
+using palette::Green;
+using palette::Red;
+using palette::Silver;
 
 Bevel* NewBevel(QWidget* board, const char* name, Bevel::Shape shape, const QRect& geometry)
 {

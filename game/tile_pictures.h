@@ -6,14 +6,15 @@
 #include <QColor>
 #include <QImage>
 
+#include "board_palette.h"
 #include "equation.h"
 
 namespace kwintor {
 
 inline constexpr int TileSize = 32;
-inline const QColor TileBackground {0xC0, 0xC0, 0xC0};
-inline const QColor TileGlyph {0xFF, 0x00, 0x00};
-inline const QColor TileOutline {0x00, 0x00, 0x00};
+inline const QColor TileBackground = palette::Silver;
+inline const QColor TileGlyph = palette::Red;
+inline const QColor TileOutline = palette::Black;
 
 // The palette tile of an operator: a red glyph with a black outline on
 // silver, TileSize logical pixels square, drawn for a screen of `ratio`
