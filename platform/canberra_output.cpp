@@ -14,6 +14,8 @@
 #include <utility>
 #include <variant>
 
+#include "log_categories.h"
+
 namespace kwintor {
 
 namespace {
@@ -42,8 +44,11 @@ bool AlsaHasDevice()
     // Without a card, ALSA prints its configuration errors on every try.
     snd_lib_error_set_handler(SilenceAlsa);
     snd_pcm_t* device = nullptr;
-    if (snd_pcm_open(&device, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
+    if (const int result = snd_pcm_open(&device, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
+        result < 0) {
+        qCWarning(SoundLog, "ALSA has no default device: %s", snd_strerror(result));
         return false;
+    }
     snd_pcm_close(device);
     return true;
 }
@@ -51,14 +56,21 @@ bool AlsaHasDevice()
 ca_context* OpenDriver(const char* driver)
 {
     ca_context* context = nullptr;
-    if (ca_context_create(&context) != CA_SUCCESS)
+    int result = ca_context_create(&context);
+    if (result != CA_SUCCESS) {
+        qCWarning(SoundLog, "libcanberra made no context: %s", ca_strerror(result));
         return nullptr;
-    if (ca_context_set_driver(context, driver) == CA_SUCCESS &&
-        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Kwintor", CA_PROP_APPLICATION_ID,
-                                "io.github.kwintor.Kwintor", CA_PROP_APPLICATION_ICON_NAME, "kwintor",
-                                nullptr) == CA_SUCCESS &&
-        ca_context_open(context) == CA_SUCCESS)
+    }
+    result = ca_context_set_driver(context, driver);
+    if (result == CA_SUCCESS)
+        result = ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Kwintor", CA_PROP_APPLICATION_ID,
+                                         "io.github.kwintor.Kwintor", CA_PROP_APPLICATION_ICON_NAME,
+                                         "kwintor", nullptr);
+    if (result == CA_SUCCESS)
+        result = ca_context_open(context);
+    if (result == CA_SUCCESS)
         return context;
+    qCWarning(SoundLog, "libcanberra's %s driver opened no output: %s", driver, ca_strerror(result));
     ca_context_destroy(context);
     return nullptr;
 }
@@ -136,6 +148,9 @@ struct CanberraOutput::Worker {
         const int result = ca_context_play(context, DropSoundId, CA_PROP_MEDIA_FILENAME,
                                            std::get<PlayRequest>(request).path.c_str(), CA_PROP_MEDIA_ROLE,
                                            "event", CA_PROP_CANBERRA_CACHE_CONTROL, "never", nullptr);
+        if (result != CA_SUCCESS)
+            qCWarning(SoundLog, "libcanberra did not play %s: %s",
+                      std::get<PlayRequest>(request).path.c_str(), ca_strerror(result));
         // The next question then looks for an output afresh.
         if (LostConnection(result))
             Close();

@@ -14,6 +14,8 @@
 #include <memory>
 #include <utility>
 
+#include "log_categories.h"
+
 namespace kwintor {
 
 namespace {
@@ -74,8 +76,10 @@ bool StartX11Drag(xcb_connection_t* connection, QWindow& window, QPointF pressAt
     const qreal ratio = window.devicePixelRatio();
     const auto press = OnRoot(connection, id, pressAt * ratio);
     const xcb_atom_t moveResize = Atom(connection, "_NET_WM_MOVERESIZE");
-    if (!press || !ManagerSupports(connection, press->first, moveResize))
+    if (!press || !ManagerSupports(connection, press->first, moveResize)) {
+        qCWarning(WindowDragLog, "the window manager takes no _NET_WM_MOVERESIZE");
         return false;
+    }
     const QPoint pointer = press->second + (moved * ratio).toPoint();
     catchUp();
     xcb_client_message_event_t message {};
@@ -109,7 +113,10 @@ bool StartDesktopDrag(QWindow& window, QPointF pressAt, QPointF moved, Qt::Edges
         return direction && StartX11Drag(connection, window, pressAt, moved, *direction, catchUp);
     }
     catchUp();
-    return edges == MoveEdges ? window.startSystemMove() : window.startSystemResize(edges);
+    const bool started = edges == MoveEdges ? window.startSystemMove() : window.startSystemResize(edges);
+    if (!started)
+        qCWarning(WindowDragLog, "the desktop took no move or resize of the window");
+    return started;
 }
 
 std::optional<int> MoveResizeDirection(Qt::Edges edges)
