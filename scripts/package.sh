@@ -59,7 +59,9 @@ unpack() {
     in_debian_system "$system" bash -euo pipefail -c '
         mkdir -p "$1"
         cd "$1"
-        tar --extract --gzip --file="/build/$2"
+        # dpkg-source looks for the upstream tarball beside the tree.
+        [[ -e $2 ]] || cp "/build/$2" .
+        tar --extract --gzip --file="$2"
         cd "kwintor-$3"
         cp -r packaging/debian debian
         # The copyright file is made from the licensing data REUSE reads.
