@@ -13,18 +13,27 @@
 # With --twice it builds the binary packages a second time, in another
 # folder, time zone and locale and without the tests, and fails unless
 # both builds made the same bytes.
-# Usage: scripts/package.sh [--twice] [RELEASE] (12, 13, unstable (the default))
+# With --prepare it only makes the build's system, which waits on the
+# network and the disk, so that CI can do it while the processors are busy
+# elsewhere; a later build of the same commit and profiles uses it.
+# Usage: scripts/package.sh [--prepare] [--twice] [RELEASE] (12, 13, unstable (the default))
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$root/scripts/debian-system.sh"
 
 arguments=("$@")
 twice=false
-if [[ ${1:-} == --twice ]]; then
-    twice=true
+prepare_only=false
+while [[ ${1:-} == --* ]]; do
+    case $1 in
+        --twice) twice=true ;;
+        --prepare) prepare_only=true ;;
+        *) break ;;
+    esac
     shift
-fi
+done
 release=${1:-unstable}
-codename=$(debian_codename "$release") || { echo "usage: scripts/package.sh [--twice] [12|13|unstable]" >&2; exit 2; }
+codename=$(debian_codename "$release") ||
+    { echo "usage: scripts/package.sh [--prepare] [--twice] [12|13|unstable]" >&2; exit 2; }
 if (( EUID != 0 )); then
     exec sudo "$0" "${arguments[@]}"
 fi
@@ -49,7 +58,6 @@ mkdir -p "$out"
 orig=kwintor_$upstream.orig.tar.gz
 git -C "$root" archive --format=tar --prefix="kwintor-$upstream/" HEAD | gzip -9n >"$out/$orig"
 
-make_debian_system "$codename" "$system" --include=build-essential,dpkg-dev
 # A fixed number, so that chroot needs no name looked up outside the system.
 builder=2000
 
@@ -86,18 +94,29 @@ build() {
     ' package "$folder" "$upstream" "$options" "$profiles" "$(nproc)"
 }
 
-mkdir "$system/build"
-cp "$out/$orig" "$system/build/"
-in_debian_system "$system" useradd --uid "$builder" --user-group --home-dir /build --no-create-home builder
-unpack /build
-in_debian_system "$system" bash -euo pipefail -c '
-    cd "/build/kwintor-$1"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update
-    profiles=$2
-    apt-get build-dep --yes --no-install-recommends ${profiles:+--build-profiles="${profiles// /,}"} ./
-' package "$upstream" "${DEB_BUILD_PROFILES:-}"
-echo "package.sh: the build's system is ready after $((SECONDS - started)) s"
+# What the system was made for: a system made for another commit or other
+# build profiles is made anew.
+prepared=$system/.kwintor-prepared
+made_for="$(sha256sum <"$out/$orig") ${DEB_BUILD_PROFILES:-}"
+if $prepare_only || [[ ! -e $prepared || $(cat "$prepared") != "$made_for" ]]; then
+    make_debian_system "$codename" "$system" --include=build-essential,dpkg-dev
+    mkdir "$system/build"
+    cp "$out/$orig" "$system/build/"
+    in_debian_system "$system" useradd --uid "$builder" --user-group --home-dir /build --no-create-home builder
+    unpack /build
+    in_debian_system "$system" bash -euo pipefail -c '
+        cd "/build/kwintor-$1"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update
+        profiles=$2
+        apt-get build-dep --yes --no-install-recommends ${profiles:+--build-profiles="${profiles// /,}"} ./
+    ' package "$upstream" "${DEB_BUILD_PROFILES:-}"
+    echo "$made_for" >"$prepared"
+    echo "package.sh: the build's system is ready after $((SECONDS - started)) s"
+    $prepare_only && exit 0
+fi
+# Used once: the build leaves its traces in it.
+rm "$prepared"
 build /build "${DEB_BUILD_OPTIONS:-}" "${DEB_BUILD_PROFILES:-}"
 
 for file in "$system"/build/kwintor_* "$system"/build/kwintor-dbgsym_*; do
