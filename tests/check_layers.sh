@@ -20,10 +20,10 @@ add sound/wave_playback.h '#include "error.h"' '#include "window_display.h"'
 add engine/error.h
 add desktop/window_display.h '#include "settings.h"' '#include "core/score_table.h"'
 add boxes/error_display.h '#include "window_display.h"' '#include "picture_box.h"'
-add widgets/picture_box.h '#include "error_display.h"' '#include "gform.h"'
-add frame/gform.h '#include "error_display.h"' '#include "window_display.h"'
-add dialogs/about_window.h '#include "gform.h"' '#include "najlepsi.h"'
-add scores/najlepsi.h '#include "gform.h"' '#include "score_table.h"'
+add widgets/picture_box.h '#include "error_display.h"' '#include "gradient_form.h"'
+add frame/gradient_form.h '#include "error_display.h"' '#include "window_display.h"'
+add dialogs/about_window.h '#include "gradient_form.h"' '#include "najlepsi.h"'
+add scores/najlepsi.h '#include "gradient_form.h"' '#include "score_table.h"'
 add scores/core/score_table.h '#include "equation.h"' '#include "window_display.h"'
 add game/main_window.h '#include "about_window.h"' '#include "najlepsi.h"' '#include "core/score_table.h"'
 add engine/equation.cpp '#include "equation.h"' '#include "main_window.h"' '#include "x.moc"'
@@ -34,7 +34,7 @@ dialogs/about_window.h:2: dialogs (rank 4) includes \"najlepsi.h\" of scores (ra
 engine/equation.cpp:2: engine (rank 0) includes \"main_window.h\" of game (rank 5)
 scores/core/score_table.h:2: scores/core (rank 1) includes \"window_display.h\" of desktop (rank 1)
 sound/wave_playback.h:2: sound (rank 1) includes \"window_display.h\" of desktop (rank 1)
-widgets/picture_box.h:2: widgets (rank 3) includes \"gform.h\" of frame (rank 3)"
+widgets/picture_box.h:2: widgets (rank 3) includes \"gradient_form.h\" of frame (rank 3)"
 if found=$("$check" "$tree" 2>&1); then
     echo "the check passed a tree with wrong includes" >&2
     exit 1
