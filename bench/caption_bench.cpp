@@ -6,7 +6,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "gform.h"
+#include "gradient_form.h"
+#include "window_frame.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ void BM_RenderCaptionBar(benchmark::State& state)
     const qreal ratio = static_cast<qreal>(state.range(0)) / 100;
     kwintor::TGradientForm window;
     window.setWindowTitle(QStringLiteral("Kwintor"));
-    window.SetGradientStartColor(127);
-    window.SetGradientStopColor(0xFF0000);
+    window.SetGradientStartColor(kwintor::CaptionDarkRed);
+    window.SetGradientStopColor(kwintor::CaptionBlue);
     window.resize(1920, 200);
     QImage surface(window.size() * ratio, QImage::Format_RGB32);
     surface.setDevicePixelRatio(ratio);

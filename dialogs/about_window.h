@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "gform.h"
+#include "gradient_form.h"
 
 namespace kwintor {
 

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "gform.h"
+#include "gradient_form.h"
 #include "settings.h"
 #include "step_spin_box.h"
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "equation.h"
-#include "gform.h"
+#include "gradient_form.h"
 #include "settings.h"
 #include "step_spin_box.h"
 

@@ -9,8 +9,11 @@
 
 namespace kwintor {
 
-// 0x00BBGGRR, or with the top bit set a system colour index in the low byte.
+// A colour as the windows' interface takes it: 0x00BBGGRR, red in the low
+// byte; with the top bit set, a system colour index in the low byte instead.
 using TColor = std::uint32_t;
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clActiveCaption = 0x80000002;
 inline constexpr TColor clInactiveCaption = 0x80000003;
 

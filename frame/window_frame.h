@@ -6,13 +6,13 @@
 #include <QRect>
 #include <QString>
 
-#include "gform.h"
+#include "gradient_form.h"
 #include "tcolor.h"
 
 namespace kwintor {
 
 // Every Kwintor caption runs from dark red to blue while it is active.
-inline constexpr TColor CaptionDarkRed = 127;
+inline constexpr TColor CaptionDarkRed = 0x00007F;
 inline constexpr TColor CaptionBlue = 0xFF0000;
 
 // Character heights of "MS Sans Serif": the board's and the other windows'.

@@ -17,7 +17,7 @@
 #include "announcer.h"
 #include "bevel.h"
 #include "equation.h"
-#include "gform.h"
+#include "gradient_form.h"
 #include "label.h"
 #include "periodic_timer.h"
 #include "picture_box.h"

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "gform.h"
+#include "gradient_form.h"
 
 namespace kwintor {
 

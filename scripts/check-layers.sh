@@ -4,9 +4,11 @@
 # Fails on an #include "..." that reaches up or sideways between the layers,
 # and prints each one as file:line. A folder may include its own headers and
 # those of a lower rank, never those of its own rank in another folder or of
-# a higher one. The score file's core sits beside platform, on the engine
-# alone, so that its reader and the fuzzer need no widgets; so do the
-# board's rules, which their tests check without windows.
+# a higher one. The sound output and the desktop's windows each stand on
+# the engine alone; so do the score file's core, so that its reader and the
+# fuzzer need no widgets, and the board's rules, which their tests check
+# without windows. The boxes show windows; the widgets and the caption frame
+# show what a drag or a caption event throws in the error box.
 # Usage: scripts/check-layers.sh [SOURCE-ROOT]
 set -euo pipefail
 root=${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
@@ -14,10 +16,11 @@ cd "$root"
 
 declare -A rank=(
     [engine]=0
-    [platform]=1 [scores/core]=1 [game/rules]=1
-    [frame]=2
-    [dialogs]=3 [scores]=3
-    [game]=4
+    [sound]=1 [desktop]=1 [scores/core]=1 [game/rules]=1
+    [boxes]=2
+    [widgets]=3 [frame]=3
+    [dialogs]=4 [scores]=4
+    [game]=5
 )
 mapfile -t folders < <(printf '%s\n' "${!rank[@]}" | sort)
 

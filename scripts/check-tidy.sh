@@ -8,4 +8,4 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 build=$(preset_dir debug)
 
 build_preset debug play test check >/dev/null
-run-clang-tidy -p "$build" -quiet -j "$(nproc)" "^$root/(engine|platform|frame|dialogs|scores|game|tests)/"
+run-clang-tidy -p "$build" -quiet -j "$(nproc)" "^$root/(engine|sound|desktop|boxes|widgets|frame|dialogs|scores|game|tests)/"

@@ -7,7 +7,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 seconds=${1:-60}
 build=$(preset_dir fuzz)
-targets=(fuzz_evaluator fuzz_score_file)
+targets=(fuzz_evaluator fuzz_score_file fuzz_wave_format)
 
 build_preset fuzz play fuzz -- "${targets[@]}"
 for target in "${targets[@]}"; do

@@ -5,11 +5,12 @@
 
 #include <QtTest>
 
-#include "gform.h"
+#include "gradient_form.h"
+#include "window_frame.h"
 
 // Every window of the game has the same caption: dark red into blue.
 inline void CheckCaptionColours(const kwintor::TGradientForm& window)
 {
-    QCOMPARE(window.GradientStartColor(), kwintor::TColor {127});
-    QCOMPARE(window.GradientStopColor(), kwintor::TColor {0xFF0000});
+    QCOMPARE(window.GradientStartColor(), kwintor::CaptionDarkRed);
+    QCOMPARE(window.GradientStopColor(), kwintor::CaptionBlue);
 }

@@ -14,7 +14,8 @@
 
 #include "caption_painter.h"
 #include "desktop_metrics.h"
-#include "gform.h"
+#include "gradient_form.h"
+#include "window_frame.h"
 
 using namespace kwintor;
 
@@ -45,8 +46,6 @@ QIcon StripedIcon(int width)
     return QIcon(QPixmap::fromImage(stripes));
 }
 
-constexpr TColor ActiveStart = 127;
-constexpr TColor ActiveStop = 0xFF0000;
 constexpr int GradientColours = 64;  // a form's own
 // The title's colour, active and inactive alike.
 const QRgb TitleInk = qRgb(255, 255, 255);
@@ -54,8 +53,8 @@ const QRgb TitleInk = qRgb(255, 255, 255);
 QImage Render(const CaptionCase& shown, qreal ratio)
 {
     TGradientForm form;
-    form.SetGradientStartColor(ActiveStart);
-    form.SetGradientStopColor(ActiveStop);
+    form.SetGradientStartColor(CaptionDarkRed);
+    form.SetGradientStopColor(CaptionBlue);
     form.SetBorderIcons(shown.icons);
     form.setWindowIcon(StripedIcon(shown.stripeWidth));
     form.setWindowTitle(shown.title);
@@ -95,7 +94,7 @@ BarParts PartsOf(const CaptionCase& shown)
 
 GradientTable TableOf(const CaptionCase& shown)
 {
-    return shown.active ? BuildGradientTable(ActiveStart, ActiveStop, GradientColours)
+    return shown.active ? BuildGradientTable(CaptionDarkRed, CaptionBlue, GradientColours)
                         : BuildGradientTable(0, ResolveColor(clInactiveCaption), GradientColours);
 }
 

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "error_display.h"
-#include "gform.h"
+#include "gradient_form.h"
 #include "picture_box.h"
 #include "scripted_prompts.h"
 

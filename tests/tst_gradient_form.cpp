@@ -8,8 +8,9 @@
 #include <stdexcept>
 
 #include "desktop_metrics.h"
-#include "gform.h"
+#include "gradient_form.h"
 #include "waits.h"
+#include "window_frame.h"
 
 using namespace kwintor;
 
@@ -22,8 +23,8 @@ class ProbeForm : public TGradientForm {
 public:
     ProbeForm()
     {
-        SetGradientStartColor(127);
-        SetGradientStopColor(0xFF0000);
+        SetGradientStartColor(CaptionDarkRed);
+        SetGradientStopColor(CaptionBlue);
         SetBounds(100, 100, 300, 120);
     }
 
@@ -58,6 +59,9 @@ public:
 };
 
 QRgb Gray(int level) { return qRgb(level, level, level); }
+
+constexpr TColor Green = 0x00FF00;
+constexpr TColor Yellow = 0x00FFFF;
 
 // Columns of `row` in [from, to) that hold `color`.
 int CountColumns(const QImage& image, int row, int from, int to, QRgb color)
@@ -114,18 +118,18 @@ void GradientFormTest::defaults()
 {
     const TGradientForm form;
     QCOMPARE(form.GradientColors(), 64);
-    QCOMPARE(form.CaptionTextColor(), TColor {0xFFFFFF});
-    QCOMPARE(form.InactiveCaptionTextColor(), TColor {0xFFFFFF});
-    QCOMPARE(form.GradientStartColor(), TColor {0});
+    QCOMPARE(form.CaptionTextColor(), clWhite);
+    QCOMPARE(form.InactiveCaptionTextColor(), clWhite);
+    QCOMPARE(form.GradientStartColor(), clBlack);
     QCOMPARE(form.GradientStopColor(), clActiveCaption);
-    QCOMPARE(form.GradientInactiveStartColor(), TColor {0});
+    QCOMPARE(form.GradientInactiveStartColor(), clBlack);
     QCOMPARE(form.GradientInactiveStopColor(), clInactiveCaption);
     QCOMPARE(form.PaintGradient(), gfpAlways);
     QVERIFY(!form.UseWin98Gradient());
     QVERIFY(!form.OnCaptionPaint());
     QVERIFY(form.CaptionFont().has_value());
     QVERIFY(form.CaptionFont()->bold());
-    QCOMPARE(uint {form.InactiveGradientTable()[63]}, uint {0x808080});
+    QCOMPARE(uint {form.InactiveGradientTable()[63]}, uint {0x808080});  // the classic grey
 }
 
 void GradientFormTest::gradientColors_data()
@@ -149,7 +153,7 @@ void GradientFormTest::gradientColors()
     form.SetGradientColors(count);
     QCOMPARE(form.GradientColors(), kept);
     QCOMPARE(form.builds, kept == 64 ? 0 : 1);
-    QCOMPARE(uint {form.ActiveGradientTable()[static_cast<std::size_t>(kept - 1)]}, uint {0xFF0000});
+    QCOMPARE(uint {form.ActiveGradientTable()[static_cast<std::size_t>(kept - 1)]}, uint {CaptionBlue});
 }
 
 void GradientFormTest::settersThatRebuild()
@@ -158,15 +162,15 @@ void GradientFormTest::settersThatRebuild()
     form.builds = 0;
     form.SetGradientStartColor(form.GradientStartColor());
     form.SetGradientStopColor(form.GradientStopColor());
-    form.SetGradientInactiveStartColor(0x00FF00);
-    form.SetGradientInactiveStopColor(0x00FF00);
+    form.SetGradientInactiveStartColor(Green);
+    form.SetGradientInactiveStopColor(Green);
     QCOMPARE(form.builds, 4);
-    QCOMPARE(uint {form.InactiveGradientTable()[0]}, uint {0x00FF00});
-    form.SetCaptionTextColor(0xFFFFFF);
-    form.SetInactiveCaptionTextColor(0x00FFFF);
+    QCOMPARE(uint {form.InactiveGradientTable()[0]}, uint {Green});
+    form.SetCaptionTextColor(clWhite);
+    form.SetInactiveCaptionTextColor(Yellow);
     form.SetPaintGradient(gfpNever);
     QCOMPARE(form.builds, 4);
-    QCOMPARE(form.InactiveCaptionTextColor(), TColor {0x00FFFF});
+    QCOMPARE(form.InactiveCaptionTextColor(), Yellow);
     QCOMPARE(form.PaintGradient(), gfpNever);
 }
 

@@ -58,7 +58,7 @@ void GradientTablesTest::activeCaptionEntries()
 {
     QFETCH(int, entry);
     QFETCH(uint, color);
-    const GradientTable table = BuildGradientTable(127, 0xFF0000, 64);
+    const GradientTable table = BuildGradientTable(Rgb(127, 0, 0), Rgb(0, 0, 255), 64);
     QCOMPARE(uint {table[static_cast<std::size_t>(entry)]}, color);
 }
 
@@ -170,7 +170,7 @@ void GradientTablesTest::narrowBarShowsTheBandsColours()
 
 void GradientTablesTest::stripCoversTheBarEnds()
 {
-    const GradientTable table = BuildGradientTable(127, 0xFF0000, 64);
+    const GradientTable table = BuildGradientTable(Rgb(127, 0, 0), Rgb(0, 0, 255), 64);
     QImage bar(640, 18, QImage::Format_RGB32);
     bar.fill(Qt::white);
     {

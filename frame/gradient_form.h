@@ -149,11 +149,11 @@ private:
     QWidget* clientArea_;
     QString caption_;
     int gradientColors_ = 64;
-    TColor captionTextColor_ = 0xFFFFFF;
-    TColor inactiveCaptionTextColor_ = 0xFFFFFF;
-    TColor gradientStartColor_ = 0;
+    TColor captionTextColor_ = clWhite;
+    TColor inactiveCaptionTextColor_ = clWhite;
+    TColor gradientStartColor_ = clBlack;
     TColor gradientStopColor_ = clActiveCaption;
-    TColor gradientInactiveStartColor_ = 0;
+    TColor gradientInactiveStartColor_ = clBlack;
     TColor gradientInactiveStopColor_ = clInactiveCaption;
     TGFPaintWhen paintGradient_ = gfpAlways;
     bool useWin98Gradient_ = false;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // How a window with a frame of its own answers the desktop and the mouse.
-#include "gform.h"
+#include "gradient_form.h"
 
 #include <QApplication>
 #include <QMouseEvent>

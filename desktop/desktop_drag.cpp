@@ -4,6 +4,7 @@
 #include "desktop_drag.h"
 
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QWindow>
 
 #include <xcb/xcb.h>
@@ -14,11 +15,13 @@
 #include <memory>
 #include <utility>
 
-#include "log_categories.h"
-
 namespace kwintor {
 
 namespace {
+
+// Why the desktop refused a caption drag: silent below critical unless
+// QT_LOGGING_RULES asks, as "kwintor.*=true" does.
+Q_LOGGING_CATEGORY(WindowDragLog, "kwintor.windowdrag", QtCriticalMsg)
 
 template <typename T> std::unique_ptr<T, decltype(&std::free)> Owned(T* reply) { return {reply, &std::free}; }
 

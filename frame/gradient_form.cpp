@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gform.h"
+#include "gradient_form.h"
 
 #include <QCloseEvent>
 #include <QImage>

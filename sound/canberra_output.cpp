@@ -3,6 +3,8 @@
 
 #include "canberra_output.h"
 
+#include <QLoggingCategory>
+
 #include <alsa/asoundlib.h>
 #include <canberra.h>
 
@@ -14,11 +16,13 @@
 #include <utility>
 #include <variant>
 
-#include "log_categories.h"
-
 namespace kwintor {
 
 namespace {
+
+// Why a sound did not play, for a player who asks about "no sound": silent
+// below critical unless QT_LOGGING_RULES asks, as "kwintor.*=true" does.
+Q_LOGGING_CATEGORY(SoundLog, "kwintor.sound", QtCriticalMsg)
 
 // One id for every drop sound, so that a new one cancels the one before.
 constexpr std::uint32_t DropSoundId = 1;
