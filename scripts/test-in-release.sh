@@ -5,9 +5,10 @@
 # would on a fresh machine: a minimal system of that release made anew with
 # mmdebstrap from Debian's archive in build/release-CODENAME, this working
 # tree copied into it, and scripts/test.sh run there, which installs the
-# project's package lists itself. (The fuzzers run on CI's own machine
-# only: CI's time has no room for them here.) Needs root (or sudo) for the
-# chroot.
+# project's package lists itself. The fuzzers and the desktop tests under
+# load (scripts/test.sh --without-load) run on CI's own Debian 12 only,
+# whose Orca 43 is the least forgiving: CI's time has no room for them here.
+# Needs root (or sudo) for the chroot.
 # With --prepare it only makes the system and installs those lists in it,
 # which waits on the network and the disk, so that CI can do it while the
 # processors build elsewhere; a later run without it uses that system.
@@ -49,5 +50,5 @@ fi
 # Used once: a second run starts from a fresh system again.
 rm "$prepared"
 copy_tree
-in_debian_system "$system" bash -c "cd /src && scripts/test.sh"
+in_debian_system "$system" bash -c "cd /src && scripts/test.sh --without-load"
 echo "test-in-release: the whole suite passed on $codename in $((SECONDS - started)) s"
