@@ -32,9 +32,9 @@ void SetUpApplication(QApplication& application)
 // The main window's creation starts the first game, before the others exist.
 // The others are its children, so that the desktop keeps them above it; the
 // members go in reverse order, children before their parent.
-KwintorWindows::KwintorWindows()
+KwintorWindows::KwintorWindows(std::unique_ptr<WavePlayback> player, PeriodicTimer::Start clock)
 {
-    main_ = std::make_unique<TForm1>(settings_);
+    main_ = std::make_unique<TForm1>(settings_, std::move(player), clock);
     Form1 = main_.get();
     SetMainWindow(Form1);
     testDifficulty_ = std::make_unique<TForm2>(settings_, Form1);

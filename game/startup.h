@@ -5,7 +5,9 @@
 
 #include <memory>
 
+#include "periodic_timer.h"
 #include "settings.h"
+#include "wave_playback.h"
 
 class QApplication;
 
@@ -22,11 +24,18 @@ void SetUpApplication(QApplication& application);
 
 // The five windows, created in their order and published as Form1, Form2,
 // Form3, Form4 and naj2, and the one set of settings they share; all live as
-// long as this object, and the settings start from their defaults.
+// long as this object, and the settings start from their defaults. The board
+// plays through `player` with its clock started as `clock` says (the tests
+// bring their own and tick it themselves).
 class KwintorWindows {
 public:
-    KwintorWindows();
+    explicit KwintorWindows(std::unique_ptr<WavePlayback> player = std::make_unique<EventSoundPlayback>(),
+                            PeriodicTimer::Start clock = PeriodicTimer::Start::Running);
     ~KwintorWindows();
+    KwintorWindows(const KwintorWindows&) = delete;
+    KwintorWindows& operator=(const KwintorWindows&) = delete;
+
+    Settings& SharedSettings() { return settings_; }
 
 private:
     Settings settings_;

@@ -11,41 +11,26 @@
 #include "najlepsi.h"
 #include "random_source.h"
 #include "score_file_sandbox.h"
-#include "settings.h"
 #include "start_level_dialog.h"
+#include "startup.h"
 #include "test_difficulty_dialog.h"
 
-// The five windows of a fresh game, with settings of their own, a clock that
-// only the test makes tick and a score file of its own. One fixture is alive
-// at a time, as the five windows are published for the game to find.
+// The five windows of a fresh game, wired as the game wires them, with a
+// clock that only the test makes tick and a score file of its own. One
+// fixture is alive at a time, as the five windows are published for the game
+// to find.
 class GameFixture {
 public:
     // A fake sound, unless the test brings a `player` of its own.
     explicit GameFixture(const QByteArray& scoreFile = {}, std::unique_ptr<kwintor::WavePlayback> player = {})
+        : windows_(StartGame(scoreFile, std::move(player)))
+        , settings(windows_->SharedSettings())
+        , form(kwintor::Form1)
+        , testDifficulty(*kwintor::Form2)
+        , startLevel(*kwintor::Form3)
+        , about(*kwintor::Form4)
+        , bestScores(*kwintor::naj2)
     {
-        kwintor::SeedRandom(5);
-        ScoreFileSandbox::Write(scoreFile);
-        if (!player) {
-            auto fake = std::make_unique<FakeWavePlayback>();
-            sound = fake.get();
-            player = std::move(fake);
-        }
-        form = std::make_unique<kwintor::TForm1>(settings, std::move(player),
-                                                 kwintor::PeriodicTimer::Start::Held);
-        kwintor::Form1 = form.get();
-        kwintor::Form2 = &testDifficulty;
-        kwintor::Form3 = &startLevel;
-        kwintor::Form4 = &about;
-        kwintor::naj2 = &bestScores;
-    }
-
-    ~GameFixture()
-    {
-        kwintor::Form1 = nullptr;
-        kwintor::Form2 = nullptr;
-        kwintor::Form3 = nullptr;
-        kwintor::Form4 = nullptr;
-        kwintor::naj2 = nullptr;
     }
 
     GameFixture(const GameFixture&) = delete;
@@ -54,7 +39,7 @@ public:
     bool ShowBoard()
     {
         form->show();
-        return QTest::qWaitForWindowExposed(form.get());
+        return QTest::qWaitForWindowExposed(form);
     }
 
     // Puts the equation's own operators into the slots, without dropping them.
@@ -78,12 +63,34 @@ public:
             form->ClockTick();
     }
 
+private:
+    // The game's first round is drawn, and the score file read, as its
+    // windows are made.
+    std::unique_ptr<kwintor::KwintorWindows> StartGame(const QByteArray& scoreFile,
+                                                       std::unique_ptr<kwintor::WavePlayback> player)
+    {
+        kwintor::SeedRandom(5);
+        ScoreFileSandbox::Write(scoreFile);
+        if (!player) {
+            auto fake = std::make_unique<FakeWavePlayback>();
+            sound = fake.get();
+            player = std::move(fake);
+        }
+        return std::make_unique<kwintor::KwintorWindows>(std::move(player), kwintor::PeriodicTimer::Start::Held);
+    }
+
+public:
     ScoreFileSandbox sandbox;
     FakeWavePlayback* sound = nullptr;
-    kwintor::Settings settings;
-    kwintor::TForm2 testDifficulty {settings};
-    kwintor::TForm3 startLevel {settings};
-    kwintor::TForm4 about;
-    kwintor::Tnaj2 bestScores;
-    std::unique_ptr<kwintor::TForm1> form;
+
+private:
+    std::unique_ptr<kwintor::KwintorWindows> windows_;
+
+public:
+    kwintor::Settings& settings;
+    kwintor::TForm1* form;
+    kwintor::TForm2& testDifficulty;
+    kwintor::TForm3& startLevel;
+    kwintor::TForm4& about;
+    kwintor::Tnaj2& bestScores;
 };

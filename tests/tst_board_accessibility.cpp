@@ -133,7 +133,7 @@ void BoardAccessibilityTest::init()
 {
     game = std::make_unique<GameFixture>();
     QVERIFY(game->ShowBoard());
-    QVERIFY(QTest::qWaitForWindowActive(game->form.get()));
+    QVERIFY(QTest::qWaitForWindowActive(game->form));
     game->TestRound(5);
 }
 
@@ -211,7 +211,7 @@ void BoardAccessibilityTest::focusedSlotIsReadWithWhatItHolds()
     QFETCH(QString, key);
     QFETCH(QString, held);
 
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(game->form.get());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(game->form);
     if (!key.isEmpty()) {
         Press(KeyNamed(key));
         QCOMPARE(window->focusChild()->text(QAccessible::Name), QStringLiteral("Pole 2: puste"));
@@ -468,7 +468,7 @@ void BoardAccessibilityTest::treeHoldsOnlyWhatThePlayerSees()
 
 void BoardAccessibilityTest::rolesAreThoseAReaderSpeaks()
 {
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(game->form.get());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(game->form);
     QCOMPARE(window->role(), QAccessible::Window);
     QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Kwintor"));
 

@@ -151,7 +151,7 @@ void GameOverReentryTest::TickToTheBoxIn(Opener opener, int& boxes)
     case Opener::ErrorDisplay:
         // The display comes after the failed event, this from inside it.
         RunGuarded([] { throw Error("Brak dźwięku"); });
-        QTimer::singleShot(0, game->form.get(), [&] {
+        QTimer::singleShot(0, game->form, [&] {
             QWidget* display = QApplication::activeModalWidget();
             QVERIFY(display);
             TickToTheBox(boxes);

@@ -91,7 +91,7 @@ void KeyboardPlayTest::init()
 {
     game = std::make_unique<GameFixture>();
     QVERIFY(game->ShowBoard());
-    QVERIFY(QTest::qWaitForWindowActive(game->form.get()));
+    QVERIFY(QTest::qWaitForWindowActive(game->form));
     game->TestRound(5);
 }
 
@@ -366,7 +366,7 @@ void KeyboardPlayTest::failingSoundStopsTheKeyUntilSoundIsOff()
     QVERIFY(!game->form->Image5->HasPicture());
     // Here no window manager gives the board back its activation.
     game->form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(game->form.get()));
+    QVERIFY(QTest::qWaitForWindowActive(game->form));
     QCOMPARE(FocusName(), QStringLiteral("Image5"));
 
     game->form->Dwik1->trigger();
