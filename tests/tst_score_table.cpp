@@ -205,17 +205,19 @@ void ScoreTableTest::playersSaves_data()
     QTest::addColumn<int>("folderMode");
     QTest::addColumn<Ownership>("file");
     QTest::addColumn<QString>("message");  // empty when the save succeeds
+    QTest::addColumn<bool>("inPlace");     // whether the log says it wrote over the old file
 
     QTest::newRow("folder read-only, the file the player's")
-        << 0755 << Ownership {Nobody, NoGroup, 0644} << QString();
-    QTest::newRow("file writable through its group") << 0777 << Ownership {0, NoGroup, 0464} << QString();
-    QTest::newRow("another user's file, writable by all") << 0777 << Ownership {0, 0, 0666} << QString();
+        << 0755 << Ownership {Nobody, NoGroup, 0644} << QString() << true;
+    QTest::newRow("file writable through its group")
+        << 0777 << Ownership {0, NoGroup, 0464} << QString() << true;
+    QTest::newRow("another user's file, writable by all") << 0777 << Ownership {0, 0, 0666} << QString() << true;
     QTest::newRow("the player's file, folder writable")
-        << 0777 << Ownership {Nobody, NoGroup, 0600} << QString();
+        << 0777 << Ownership {Nobody, NoGroup, 0600} << QString() << false;
     QTest::newRow("file read-only to the player")
-        << 0777 << Ownership {0, NoGroup, 0644} << QStringLiteral("File access denied");
+        << 0777 << Ownership {0, NoGroup, 0644} << QStringLiteral("File access denied") << false;
     QTest::newRow("both read-only to the player")
-        << 0755 << Ownership {0, 0, 0644} << QStringLiteral("File access denied");
+        << 0755 << Ownership {0, 0, 0644} << QStringLiteral("File access denied") << false;
 }
 
 void ScoreTableTest::playersSaves()
@@ -223,6 +225,7 @@ void ScoreTableTest::playersSaves()
     QFETCH(int, folderMode);
     QFETCH(Ownership, file);
     QFETCH(QString, message);
+    QFETCH(bool, inPlace);
 
     if (::geteuid() != 0)
         QSKIP("needs root, to give the files other owners and to save as nobody");
@@ -236,6 +239,9 @@ void ScoreTableTest::playersSaves()
 
     QProcess save;
     save.setWorkingDirectory(folder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("kwintor.scorefile=true"));
+    save.setProcessEnvironment(environment);
     save.start(QStringLiteral("setpriv"),
                {QStringLiteral("--reuid=%1").arg(Nobody), QStringLiteral("--regid=%1").arg(NoGroup),
                 QStringLiteral("--clear-groups"), QStringLiteral("--"), QStringLiteral(SCORE_FILE_SAVER)});
@@ -245,6 +251,7 @@ void ScoreTableTest::playersSaves()
 
     QCOMPARE(said, message);
     QCOMPARE(save.exitCode(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(save.readAllStandardError().contains("written in place"), inPlace);
     QCOMPARE(OwnershipOf(ScoreFileName), file);
     QCOMPARE(FolderContents(), QStringList {ScoreFileName});
     if (message.isEmpty())

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <cctype>
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 #include <utility>
 
@@ -23,6 +25,16 @@ namespace kwintor {
 namespace {
 
 constexpr int RandomLetters = 6;  // what mkostemp puts in place of "XXXXXX"
+
+// Why a save took a way other than the usual new file and rename, for a
+// player who asks why their scores' file changed owner or survived a crash
+// badly: silent below critical unless QT_LOGGING_RULES asks.
+Q_LOGGING_CATEGORY(ScoreFileLog, "kwintor.scorefile", QtCriticalMsg)
+
+QString SystemMessage(int systemError)
+{
+    return QString::fromStdString(std::generic_category().message(systemError));
+}
 
 [[noreturn]] void Raise(int systemError) { throw ScoreFileError::FromErrno(systemError); }
 
@@ -121,7 +133,13 @@ bool TakeOverOwnerAndMode(int descriptor, const struct stat* existing)
 void SyncFolder(const QByteArray& folder)
 {
     const Descriptor descriptor(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (descriptor >= 0 && ::fsync(descriptor) != 0 && errno != EINVAL)
+    if (descriptor < 0) {
+        const int error = errno;
+        qCWarning(ScoreFileLog) << "the rename in" << folder << "is not synced: the folder does not open:"
+                                << SystemMessage(error);
+        return;
+    }
+    if (::fsync(descriptor) != 0 && errno != EINVAL)
         RaiseLastSystemError();
 }
 
@@ -141,8 +159,11 @@ bool IsTemporaryName(const QByteArray& name, const QByteArray& prefix)
 void RemoveLeftoverTemporaries(const QByteArray& folder, const QByteArray& prefix)
 {
     DIR* listing = ::opendir(folder.constData());
-    if (!listing)
+    if (!listing) {
+        const int error = errno;
+        qCWarning(ScoreFileLog) << "no leftovers looked for in" << folder << ":" << SystemMessage(error);
         return;
+    }
     while (const dirent* entry = ::readdir(listing)) {
         const QByteArray name(entry->d_name);
         if (!IsTemporaryName(name, prefix))
@@ -166,8 +187,10 @@ bool ReplaceThroughNewFile(const QByteArray& path, const struct stat* existing, 
     const QByteArray prefix = TemporaryPrefix(QFile::encodeName(target.fileName()));
     QByteArray temporaryPath = folder + '/' + prefix + QByteArray(RandomLetters, 'X');
     Descriptor file(::mkostemp(temporaryPath.data(), O_CLOEXEC));
-    if (file < 0 && errno == EACCES)
+    if (file < 0 && errno == EACCES) {
+        qCWarning(ScoreFileLog) << "written in place:" << folder << "takes no new file";
         return false;
+    }
     // The folder itself is missing, or was removed while the game ran in it.
     if (file < 0 && errno == ENOENT)
         throw ScoreFileError(ScoreFileError::InvalidFilename);
@@ -176,8 +199,10 @@ bool ReplaceThroughNewFile(const QByteArray& path, const struct stat* existing, 
     TemporaryName temporary(temporaryPath);
     // Held until the rename, so that another save's clean-up leaves it be.
     ::flock(file, LOCK_EX);
-    if (!TakeOverOwnerAndMode(file, existing))
+    if (!TakeOverOwnerAndMode(file, existing)) {
+        qCWarning(ScoreFileLog) << "written in place: a new file could not keep the owner and group of" << path;
         return false;
+    }
     WriteAll(file, bytes);
     if (::fsync(file) != 0)
         RaiseLastSystemError();
