@@ -76,7 +76,8 @@ private:
             sound = fake.get();
             player = std::move(fake);
         }
-        return std::make_unique<kwintor::KwintorWindows>(std::move(player), kwintor::PeriodicTimer::Start::Held);
+        return std::make_unique<kwintor::KwintorWindows>(std::move(player),
+                                                         kwintor::PeriodicTimer::Start::Held);
     }
 
 public:

@@ -205,13 +205,14 @@ void ScoreTableTest::playersSaves_data()
     QTest::addColumn<int>("folderMode");
     QTest::addColumn<Ownership>("file");
     QTest::addColumn<QString>("message");  // empty when the save succeeds
-    QTest::addColumn<bool>("inPlace");     // whether the log says it wrote over the old file
+    QTest::addColumn<bool>("inPlace");  // whether the log says it wrote over the old file
 
     QTest::newRow("folder read-only, the file the player's")
         << 0755 << Ownership {Nobody, NoGroup, 0644} << QString() << true;
     QTest::newRow("file writable through its group")
         << 0777 << Ownership {0, NoGroup, 0464} << QString() << true;
-    QTest::newRow("another user's file, writable by all") << 0777 << Ownership {0, 0, 0666} << QString() << true;
+    QTest::newRow("another user's file, writable by all")
+        << 0777 << Ownership {0, 0, 0666} << QString() << true;
     QTest::newRow("the player's file, folder writable")
         << 0777 << Ownership {Nobody, NoGroup, 0600} << QString() << false;
     QTest::newRow("file read-only to the player")

@@ -135,8 +135,8 @@ void SyncFolder(const QByteArray& folder)
     const Descriptor descriptor(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (descriptor < 0) {
         const int error = errno;
-        qCWarning(ScoreFileLog) << "the rename in" << folder << "is not synced: the folder does not open:"
-                                << SystemMessage(error);
+        qCWarning(ScoreFileLog) << "the rename in" << folder
+                                << "is not synced: the folder does not open:" << SystemMessage(error);
         return;
     }
     if (::fsync(descriptor) != 0 && errno != EINVAL)
@@ -200,7 +200,8 @@ bool ReplaceThroughNewFile(const QByteArray& path, const struct stat* existing, 
     // Held until the rename, so that another save's clean-up leaves it be.
     ::flock(file, LOCK_EX);
     if (!TakeOverOwnerAndMode(file, existing)) {
-        qCWarning(ScoreFileLog) << "written in place: a new file could not keep the owner and group of" << path;
+        qCWarning(ScoreFileLog) << "written in place: a new file could not keep the owner and group of"
+                                << path;
         return false;
     }
     WriteAll(file, bytes);
