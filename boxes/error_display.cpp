@@ -8,9 +8,8 @@
 
 #include <array>
 #include <fcntl.h>
-#include <unistd.h>
-#include <utility>
 
+#include "descriptor.h"
 #include "window_display.h"
 
 namespace kwintor {
@@ -24,26 +23,23 @@ namespace {
 class DescriptorReserve {
 public:
     DescriptorReserve() { Take(); }
-    DescriptorReserve(const DescriptorReserve&) = delete;
-    DescriptorReserve& operator=(const DescriptorReserve&) = delete;
 
     // Takes again what it can; a descriptor still short is taken next time.
     void Take()
     {
-        for (int& descriptor : descriptors_)
+        for (Descriptor& descriptor : descriptors_)
             if (descriptor < 0)
-                descriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+                descriptor = Descriptor(::open("/dev/null", O_RDONLY | O_CLOEXEC));
     }
 
     void Release()
     {
-        for (int& descriptor : descriptors_)
-            if (descriptor >= 0)
-                ::close(std::exchange(descriptor, -1));
+        for (Descriptor& descriptor : descriptors_)
+            descriptor = Descriptor();
     }
 
 private:
-    std::array<int, 8> descriptors_ {-1, -1, -1, -1, -1, -1, -1, -1};
+    std::array<Descriptor, 8> descriptors_;
 };
 
 DescriptorReserve reserve;

@@ -9,13 +9,21 @@
 # fuzzer need no widgets, and the board's rules, which their tests check
 # without windows. The boxes show windows; the widgets and the caption frame
 # show what a drag or a caption event throws in the error box.
-# Usage: scripts/check-layers.sh [SOURCE-ROOT]
+# The ranks are written here alone: the libraries each folder's
+# CMakeLists.txt links must be of lower ranks too, and --folders prints the
+# folders for the other checks (clang-tidy's) to take.
+# Usage: scripts/check-layers.sh [SOURCE-ROOT] | --folders
 set -euo pipefail
+list_folders=false
+if [[ ${1:-} == --folders ]]; then
+    list_folders=true
+    shift
+fi
 root=${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 cd "$root"
 
 declare -A rank=(
-    [engine]=0
+    [engine]=0 [system]=0
     [sound]=1 [desktop]=1 [scores/core]=1 [game/rules]=1
     [boxes]=2
     [widgets]=3 [frame]=3
@@ -23,6 +31,10 @@ declare -A rank=(
     [game]=5
 )
 mapfile -t folders < <(printf '%s\n' "${!rank[@]}" | sort)
+if $list_folders; then
+    printf '%s\n' "${folders[@]}"
+    exit 0
+fi
 
 # Sets `layer` to the layer of a path: the longest folder of the table that
 # holds it (in a variable, since a subshell per include is slow).
@@ -79,5 +91,27 @@ for folder in "${folders[@]}"; do
             status=1
         fi
     done < <(grep -rnE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$folder" | sort -t: -k1,1 -k2,2n)
+done
+
+# The libraries: each folder's CMakeLists.txt makes its own and links those
+# of lower ranks only; others (Qt's, the warnings) pass.
+declare -A library_layer=()
+for folder in "${folders[@]}"; do
+    [[ -f $folder/CMakeLists.txt ]] || continue
+    for library in $(grep -oE 'add_library\(kwintor_[a-z_]+' "$folder/CMakeLists.txt" | cut -d'(' -f2); do
+        library_layer[$library]=$folder
+    done
+done
+for folder in "${folders[@]}"; do
+    [[ -f $folder/CMakeLists.txt ]] || continue
+    for library in $(tr '\n' ' ' <"$folder/CMakeLists.txt" | grep -oE 'target_link_libraries\([^)]*\)' |
+        grep -oE 'kwintor_[a-z_]+' | sort -u); do
+        target=${library_layer[$library]:-}
+        [[ -n $target && $target != "$folder" ]] || continue
+        if (( rank[$target] >= rank[$folder] )); then
+            echo "$folder/CMakeLists.txt: $folder (rank ${rank[$folder]}) links $library of $target (rank ${rank[$target]})" >&2
+            status=1
+        fi
+    done
 done
 exit "$status"

@@ -8,4 +8,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 build=$(preset_dir debug)
 
 build_preset debug play test check >/dev/null
-run-clang-tidy -p "$build" -quiet -j "$(nproc)" "^$root/(engine|sound|desktop|boxes|widgets|frame|dialogs|scores|game|tests)/"
+# The folders the layer check ranks, with the tests; their headers with the
+# benchmarks' too.
+folders=$("$root/scripts/check-layers.sh" --folders | cut -d/ -f1 | sort -u | paste -s -d'|')
+run-clang-tidy -p "$build" -quiet -j "$(nproc)" -header-filter="/($folders|tests|bench)/([^/]+/)?[^/]*\.h\$" \
+    "^$root/($folders|tests)/"

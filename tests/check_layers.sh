@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The layer check passes this tree, and on a small tree of its own finds
 # each kind of wrong include (up, sideways, the score core on the windows,
-# the boxes on the widgets)
-# and lets the right ones pass.
+# the boxes on the widgets) and a library linked sideways, and lets the
+# right ones pass.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 check="$root/scripts/check-layers.sh"
@@ -27,6 +27,11 @@ add scores/najlepsi.h '#include "gradient_form.h"' '#include "score_table.h"'
 add scores/core/score_table.h '#include "equation.h"' '#include "window_display.h"'
 add game/main_window.h '#include "about_window.h"' '#include "najlepsi.h"' '#include "core/score_table.h"'
 add engine/equation.cpp '#include "equation.h"' '#include "main_window.h"' '#include "x.moc"'
+add desktop/CMakeLists.txt 'add_library(kwintor_desktop STATIC window_display.cpp)'
+add sound/CMakeLists.txt 'add_library(kwintor_sound STATIC wave_playback.cpp)' \
+    'target_link_libraries(kwintor_sound PRIVATE kwintor_engine kwintor_desktop)'
+add boxes/CMakeLists.txt 'add_library(kwintor_boxes STATIC error_display.cpp)' 'target_link_libraries(kwintor_boxes' \
+    '    PUBLIC Qt6::Gui PRIVATE kwintor_desktop kwintor_warnings)'
 
 expected="boxes/error_display.h:2: boxes (rank 2) includes \"picture_box.h\" of widgets (rank 3)
 desktop/window_display.h:2: desktop (rank 1) includes \"core/score_table.h\" of scores/core (rank 1)
@@ -34,7 +39,8 @@ dialogs/about_window.h:2: dialogs (rank 4) includes \"najlepsi.h\" of scores (ra
 engine/equation.cpp:2: engine (rank 0) includes \"main_window.h\" of game (rank 5)
 scores/core/score_table.h:2: scores/core (rank 1) includes \"window_display.h\" of desktop (rank 1)
 sound/wave_playback.h:2: sound (rank 1) includes \"window_display.h\" of desktop (rank 1)
-widgets/picture_box.h:2: widgets (rank 3) includes \"gradient_form.h\" of frame (rank 3)"
+widgets/picture_box.h:2: widgets (rank 3) includes \"gradient_form.h\" of frame (rank 3)
+sound/CMakeLists.txt: sound (rank 1) links kwintor_desktop of desktop (rank 1)"
 if found=$("$check" "$tree" 2>&1); then
     echo "the check passed a tree with wrong includes" >&2
     exit 1

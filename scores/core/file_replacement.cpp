@@ -11,14 +11,15 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <utility>
 
-#include "descriptor.h"
 #include "score_file_error.h"
+#include "system_calls.h"
 
 namespace kwintor {
 
@@ -143,6 +144,10 @@ void SyncFolder(const QByteArray& folder)
         RaiseLastSystemError();
 }
 
+struct ClosesDirectory {
+    void operator()(DIR* listing) const { ::closedir(listing); }
+};
+
 bool IsTemporaryName(const QByteArray& name, const QByteArray& prefix)
 {
     if (name.size() != prefix.size() + RandomLetters || !name.startsWith(prefix))
@@ -158,24 +163,23 @@ bool IsTemporaryName(const QByteArray& name, const QByteArray& prefix)
 // leftover. Removing is a courtesy: a failure here fails no save.
 void RemoveLeftoverTemporaries(const QByteArray& folder, const QByteArray& prefix)
 {
-    DIR* listing = ::opendir(folder.constData());
+    const std::unique_ptr<DIR, ClosesDirectory> listing(::opendir(folder.constData()));
     if (!listing) {
         const int error = errno;
         qCWarning(ScoreFileLog) << "no leftovers looked for in" << folder << ":" << SystemMessage(error);
         return;
     }
-    while (const dirent* entry = ::readdir(listing)) {
+    while (const dirent* entry = ::readdir(listing.get())) {
         const QByteArray name(entry->d_name);
         if (!IsTemporaryName(name, prefix))
             continue;
-        const Descriptor file(
-            ::openat(::dirfd(listing), name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        const Descriptor file(::openat(::dirfd(listing.get()), name.constData(),
+                                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat status { };
         if (file >= 0 && ::fstat(file, &status) == 0 && S_ISREG(status.st_mode) &&
             status.st_uid == ::geteuid() && ::flock(file, LOCK_EX | LOCK_NB) == 0)
-            ::unlinkat(::dirfd(listing), name.constData(), 0);
+            ::unlinkat(::dirfd(listing.get()), name.constData(), 0);
     }
-    ::closedir(listing);
 }
 
 // False where the folder takes no new file or the new file could not keep
@@ -210,7 +214,7 @@ bool ReplaceThroughNewFile(const QByteArray& path, const struct stat* existing, 
     if (::rename(temporaryPath.constData(), path.constData()) != 0)
         RaiseLastSystemError();
     temporary.Keep();
-    file.Close();
+    CloseOrRaise(file);
     SyncFolder(folder);
     RemoveLeftoverTemporaries(folder, prefix);
     return true;
@@ -226,7 +230,7 @@ void WriteInPlace(const QByteArray& path, const QByteArray& bytes)
     WriteAll(file, bytes);
     if (::ftruncate(file, bytes.size()) != 0 || ::fsync(file) != 0)
         RaiseLastSystemError();
-    file.Close();
+    CloseOrRaise(file);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "score_file_error.h"
+#include "system_calls.h"
 
 namespace kwintor {
 
@@ -44,13 +45,13 @@ bool StillAtItsName(int descriptor, const QByteArray& path)
 }
 
 // A descriptor of the file at `path`, locked, once no other game holds it.
-int LockedDescriptor(const QByteArray& path, std::chrono::milliseconds patience)
+Descriptor LockedDescriptor(const QByteArray& path, std::chrono::milliseconds patience)
 {
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
-        Descriptor candidate(OpenForReading(path));
+        Descriptor candidate = OpenForReading(path);
         if (Locked(candidate) && StillAtItsName(candidate, path))
-            return candidate.Release();
+            return candidate;
         if (std::chrono::steady_clock::now() >= deadline)
             throw ScoreFileBusy();
         std::this_thread::sleep_for(RetryEvery);

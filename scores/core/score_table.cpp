@@ -10,11 +10,11 @@
 #include <unistd.h>
 #include <utility>
 
-#include "descriptor.h"
 #include "file_replacement.h"
 #include "score_file_error.h"
 #include "score_file_format.h"
 #include "score_file_lock.h"
+#include "system_calls.h"
 
 namespace kwintor {
 
@@ -43,7 +43,7 @@ public:
         }
     }
 
-    void Close() { descriptor_.Close(); }
+    void Close() { CloseOrRaise(descriptor_); }
 
 private:
     Descriptor descriptor_;
