@@ -10,33 +10,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 build_bench_targets kwintor_startup_probe kwintor_floor_probe
 
-scratch=$(mktemp -d)
-xvfb='' wm=''
-cleanup() {
-    kill $wm $xvfb 2>/dev/null || true
-    wait
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-wait_until() {
-    for _ in $(seq 100); do
-        "$@" && return
-        sleep 0.1
-    done
-    echo "gave up waiting for: $*" >&2
-    return 1
-}
-
-# Xvfb picks a free display itself and names it once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb=$!
-wait_until test -s "$scratch/display"
-DISPLAY=:$(<"$scratch/display")
-export DISPLAY
-openbox --startup "touch '$scratch/wm-ready'" >"$scratch/openbox.log" 2>&1 &
-wm=$!
-wait_until test -e "$scratch/wm-ready"
+source "$root/scripts/desktop-session.sh"
+start_xvfb
+start_openbox
 
 "$root/scripts/seed-run-dir.sh" "$scratch/run"
 # A sound server named but absent: the game's audio set-up fails at once

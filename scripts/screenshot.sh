@@ -3,32 +3,28 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game, starts it on a virtual display with a window manager and
 # saves a picture of the screen: scripts/screenshot.sh [out.png] [seconds]
-# [keys…]; the keys (xdotool's names) are typed first, for example
-# "alt+g Down Return" opens the best scores.
+# [keys…]; the keys (xdotool's names) are typed once the board shows, for
+# example "alt+g Down Return" opens the best scores, and the picture is
+# taken the given seconds (1 by default) after the board or the last key.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$root/scripts/desktop-session.sh"
 out=$(realpath -m "${1:-screenshot.png}")
-wait_seconds=${2:-3}
+wait_seconds=${2:-1}
 keys=("${@:3}")
 build=$(preset_dir release)
 
 build_preset release play test >/dev/null
-# Whatever has started is stopped, however far the script got.
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-display=:$(( 90 + RANDOM % 9 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
-pids+=($!)
-sleep 1
-DISPLAY=$display openbox &
-pids+=($!)
-sleep 1
+start_xvfb
+start_openbox
 "$root/scripts/seed-run-dir.sh" "$build/run"
-(cd "$build/run" && DISPLAY=$display QT_QPA_PLATFORM=xcb exec "$build/game/kwintor") &
-pids+=($!)
-sleep "$wait_seconds"
+start_logged game env -C "$build/run" QT_QPA_PLATFORM=xcb "$build/game/kwintor"
+game_pid=$last_pid
+timeout "$timeout_seconds" xdotool search --sync --all --onlyvisible --pid "$game_pid" --name '^Kwintor' >/dev/null ||
+    fail "the board did not show: $(cat "$scratch/game.log")"
 if (( ${#keys[@]} )); then
-    DISPLAY=$display xdotool key --delay 300 "${keys[@]}"
-    sleep 1
+    xdotool key --delay 300 "${keys[@]}"
 fi
-DISPLAY=$display import -window root "$out"
+# Nothing tells when the last frame is painted: the caller says how long.
+sleep "$wait_seconds"
+import -window root "$out"
 echo "$out"

@@ -9,19 +9,16 @@ if [[ -z ${KWINTOR_TEST_DISPLAY:-} ]]; then
     KWINTOR_TEST_DISPLAY=1 exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" "$@"
 fi
 : "${AUTOPKGTEST_TMP:?runs under autopkgtest, which names its scratch folder}"
+# The project's own helpers for displays and servers, from the source tree
+# autopkgtest runs the tests in.
+source "$(dirname "$0")/../../scripts/desktop-session.sh"
 unset XDG_DATA_HOME XDG_CONFIG_HOME
 export QT_QPA_PLATFORM=xcb
-timeout_seconds=60
 # The game's own title, which its boxes carry.
 box_title='Kwintor-matematyczny test'
 game_pid=
-openbox_pid=
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
+# Waits for the game to end, so that what it wrote is all there.
 stop_game() {
     [[ -n $game_pid ]] || return 0
     kill -TERM "$game_pid" 2>/dev/null || true
@@ -29,22 +26,9 @@ stop_game() {
     game_pid=
 }
 
-stop_everything() {
-    stop_game
-    [[ -z $openbox_pid ]] || kill -TERM "$openbox_pid" 2>/dev/null || true
-}
-trap stop_everything EXIT
-
 # A window manager, as a player's desktop has, to give the game's windows
 # the keyboard and open its menus.
-openbox --sm-disable >"$AUTOPKGTEST_TMP/openbox.log" 2>&1 &
-openbox_pid=$!
-for ((tries = 0; tries < timeout_seconds * 10; ++tries)); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-    fail "openbox did not start: $(cat "$AUTOPKGTEST_TMP/openbox.log")"
+start_openbox
 
 # start_game HOME: the launcher of the menu entry, for a player whose home
 # is HOME; it runs the game in the place of its own shell.
@@ -52,6 +36,7 @@ start_game() {
     mkdir -p "$1"
     HOME=$1 /usr/games/kwintor &
     game_pid=$!
+    started_pids+=("$game_pid")
 }
 
 # The game's visible window named exactly NAME, once there.
@@ -73,18 +58,19 @@ titled_windows() {
     xdotool search --onlyvisible --pid "$game_pid" --name "^$box_title\$" | sort || true
 }
 
+# Sets `box` to a window under the game's title that was not there `before`.
+new_titled_window() {
+    box=$(comm -13 <(echo "$before") <(titled_windows) | head -n 1)
+    [[ -n $box ]]
+}
+
 # From the round's first slot, where every round puts the keyboard's focus,
 # to "Poddaję grę", pressed with Space; the game ends at the clock's next
 # tick with its "Koniec gry  !!!" box, a new window under the game's title.
 give_up() {
-    local before box='' tries
+    local before box=''
     before=$(titled_windows)
     xdotool key Tab Tab space
-    for ((tries = 0; tries < timeout_seconds * 10; ++tries)); do
-        box=$(comm -13 <(echo "$before") <(titled_windows) | head -n 1)
-        [[ -n $box ]] && break
-        sleep 0.1
-    done
-    [[ -n $box ]] || fail "no game-over box within $timeout_seconds s of giving up"
+    wait_until new_titled_window || fail "no game-over box within $timeout_seconds s of giving up"
     echo "The game-over box came: window $box, \"$(xdotool getwindowname "$box")\"."
 }
