@@ -35,6 +35,20 @@ make_debian_system() {
     echo "debian-system: a minimal $codename in $((SECONDS - started)) s"
 }
 
+# A system can be made ahead, while the processors are busy elsewhere, and
+# is then used once, by the next run that wants it for the same purpose.
+# mark_prepared DIR PURPOSE: the system in DIR is ready for PURPOSE.
+mark_prepared() { printf '%s\n' "$2" >"$1/.kwintor-prepared"; }
+
+# take_prepared DIR PURPOSE: true if the system was made ahead for PURPOSE;
+# either way no later run takes it again.
+take_prepared() {
+    local marker=$1/.kwintor-prepared ready=false
+    [[ -e $marker && $(<"$marker") == "$2" ]] && ready=true
+    rm -f "$marker"
+    $ready
+}
+
 # in_debian_system DIR COMMAND…: runs the command as root in the system, in
 # a mount and process namespace of its own, so that the chroot's mounts and
 # every process the command leaves behind go when it ends.

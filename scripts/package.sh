@@ -96,9 +96,8 @@ build() {
 
 # What the system was made for: a system made for another commit or other
 # build profiles is made anew.
-prepared=$system/.kwintor-prepared
 made_for="$(sha256sum <"$out/$orig") ${DEB_BUILD_PROFILES:-}"
-if $prepare_only || [[ ! -e $prepared || $(cat "$prepared") != "$made_for" ]]; then
+if $prepare_only || ! take_prepared "$system" "$made_for"; then
     make_debian_system "$codename" "$system" --include=build-essential,dpkg-dev
     mkdir "$system/build"
     cp "$out/$orig" "$system/build/"
@@ -111,12 +110,12 @@ if $prepare_only || [[ ! -e $prepared || $(cat "$prepared") != "$made_for" ]]; t
         profiles=$2
         apt-get build-dep --yes --no-install-recommends ${profiles:+--build-profiles="${profiles// /,}"} ./
     ' package "$upstream" "${DEB_BUILD_PROFILES:-}"
-    echo "$made_for" >"$prepared"
     echo "package.sh: the build's system is ready after $((SECONDS - started)) s"
-    $prepare_only && exit 0
+    if $prepare_only; then
+        mark_prepared "$system" "$made_for"
+        exit 0
+    fi
 fi
-# Used once: the build leaves its traces in it.
-rm "$prepared"
 build /build "${DEB_BUILD_OPTIONS:-}" "${DEB_BUILD_PROFILES:-}"
 
 for file in "$system"/build/kwintor_* "$system"/build/kwintor-dbgsym_*; do

@@ -27,7 +27,6 @@ if (( EUID != 0 )); then
     exec sudo "$0" "${arguments[@]}"
 fi
 system="$(preset_dir "release-$codename")"
-prepared=$system/.kwintor-prepared
 started=$SECONDS
 
 # What git would commit, as it stands in the working tree now.
@@ -38,17 +37,19 @@ copy_tree() {
         tar --null --files-from=- --create --file=-) | tar --extract --directory="$system/src" --file=-
 }
 
-if $prepare_only || [[ ! -e $prepared ]]; then
+# The tree is copied in again for the suite, so any commit's will do.
+purpose="the suite's package lists"
+if $prepare_only || ! take_prepared "$system" "$purpose"; then
     make_debian_system "$codename" "$system"
     copy_tree
     # The same lists test.sh would install.
     in_debian_system "$system" /src/scripts/install-deps.sh play test
-    touch "$prepared"
     echo "test-in-release: $codename prepared in $((SECONDS - started)) s"
-    $prepare_only && exit 0
+    if $prepare_only; then
+        mark_prepared "$system" "$purpose"
+        exit 0
+    fi
 fi
-# Used once: a second run starts from a fresh system again.
-rm "$prepared"
 copy_tree
 in_debian_system "$system" bash -c "cd /src && scripts/test.sh --without-load"
 echo "test-in-release: the whole suite passed on $codename in $((SECONDS - started)) s"
