@@ -70,9 +70,6 @@ lint() {
 install_and_test() {
     local release=$1 out=$root/build/package/$1 system deb dsc version upstream
     system=$(test_system "$release")
-    wait "${test_system_pid[$release]}" ||
-        { cat "$system.log" >&2; echo "check-package: no $release system to install on" >&2; exit 1; }
-    cat "$system.log"
     dsc=$(cd "$out" && echo kwintor_*.dsc)
     deb=$(cd "$out" && echo kwintor_*.deb)
     version=${dsc#kwintor_}
@@ -100,14 +97,36 @@ install_and_test() {
     echo "check-package: the $release package installed and passed its autopkgtests after $((SECONDS - started)) s"
 }
 
+# The checks after a build wait mostly on the network and the test
+# displays: they go on while the next release's package builds.
+declare -A checks_pid=()
 for release in "${releases[@]}"; do
     if [[ $release == unstable || $release == sid ]]; then
         "$root/scripts/package.sh" --twice "$release"
-        lint "$release"
     else
         DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck "$root/scripts/package.sh" "$release"
     fi
-    install_and_test "$release"
+    system=$(test_system "$release")
+    wait "${test_system_pid[$release]}" ||
+        { cat "$system.log" >&2; echo "check-package: no $release system to install on" >&2; exit 1; }
+    cat "$system.log"
+    set -m
+    {
+        if [[ $release == unstable || $release == sid ]]; then
+            lint "$release"
+        fi
+        install_and_test "$release"
+    } >"$system-checks.log" 2>&1 &
+    checks_pid[$release]=$!
+    # An early end stops these too.
+    test_system_pid[$release]=$!
+    set +m
 done
+failed=0
+for release in "${releases[@]}"; do
+    wait "${checks_pid[$release]}" || failed=1
+    cat "$(test_system "$release")-checks.log"
+done
+(( !failed )) || { echo "check-package: a release's checks failed (above)" >&2; exit 1; }
 trap - EXIT
 echo "check-package: ${releases[*]} checked in $((SECONDS - started)) s"
