@@ -34,7 +34,7 @@ done
 # mmdebstrap waits mostly on the network and the disk, the builds on the
 # processors. Each in a process group of its own, so that an early end
 # stops it too.
-declare -A test_system_pid=()
+declare -A test_system_pid=() checks_pid=()
 test_system() { preset_dir "package-test-$1"; }
 set -m
 for release in "${releases[@]}"; do
@@ -45,7 +45,7 @@ done
 set +m
 stop_test_systems() {
     local pid
-    for pid in "${test_system_pid[@]}"; do
+    for pid in "${test_system_pid[@]}" "${checks_pid[@]}"; do
         kill -TERM -- "-$pid" 2>/dev/null || true
     done
 }
@@ -99,7 +99,6 @@ install_and_test() {
 
 # The checks after a build wait mostly on the network and the test
 # displays: they go on while the next release's package builds.
-declare -A checks_pid=()
 for release in "${releases[@]}"; do
     if [[ $release == unstable || $release == sid ]]; then
         "$root/scripts/package.sh" --twice "$release"
@@ -118,8 +117,6 @@ for release in "${releases[@]}"; do
         install_and_test "$release"
     } >"$system-checks.log" 2>&1 &
     checks_pid[$release]=$!
-    # An early end stops these too.
-    test_system_pid[$release]=$!
     set +m
 done
 failed=0
