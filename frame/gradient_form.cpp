@@ -249,6 +249,13 @@ void TGradientForm::SetMenuBar(QMenuBar* menuBar)
     layout_->insertWidget(0, menuBar);
 }
 
+void TGradientForm::KeepClientAreaCentred()
+{
+    layout_->activate();
+    clientArea_->setFixedSize(clientArea_->size());
+    layout_->setAlignment(clientArea_, Qt::AlignCenter);
+}
+
 void TGradientForm::SetBounds(int left, int top, int width, int height)
 {
     setGeometry(left, top, width, height);

@@ -97,6 +97,9 @@ public:
 
     QWidget* ClientArea() const { return clientArea_; }
     void SetMenuBar(QMenuBar* menuBar);
+    // Keeps the client area at the size the window's bounds give it now and
+    // centres it in a larger window, which can no longer shrink below it.
+    void KeepClientAreaCentred();
 
     // Places the window by its outer bounds, frame and caption included.
     void SetBounds(int left, int top, int width, int height);

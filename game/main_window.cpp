@@ -81,6 +81,8 @@ TForm1::TForm1(Settings& settings, std::unique_ptr<WavePlayback> player, Periodi
     SetUpWindowFrame(*this, QStringLiteral("Kwintor"), CaptionButtons::All, {-4, -4, 648, 488},
                      BoardFontHeight);
     CreateMenu();
+    // On a large screen the board stands in the middle, never cut.
+    KeepClientAreaCentred();
     CreateBoard();
     NameBoard();
     Timer1 = new PeriodicTimer(std::chrono::seconds(1), this, clock);

@@ -12,6 +12,7 @@
 #include "desktop_metrics.h"
 #include "main_window.h"
 #include "najlepsi.h"
+#include "screen_zoom.h"
 #include "start_level_dialog.h"
 #include "test_difficulty_dialog.h"
 #include "tile_pictures.h"
@@ -61,6 +62,7 @@ KwintorWindows::~KwintorWindows()
 // are initialised.
 int RunKwintor(int argc, char* argv[])
 {
+    ZoomToScreen();
     QApplication application(argc, argv);
     SetUpApplication(application);
     KwintorWindows windows;

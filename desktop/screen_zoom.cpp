@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 The Kwintor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "screen_zoom.h"
+
+#include <QByteArray>
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <cmath>
+
+#include "screen_probe.h"
+
+namespace kwintor {
+
+namespace {
+
+Q_LOGGING_CATEGORY(ZoomLog, "kwintor.zoom", QtCriticalMsg)
+
+// The restored main window's design size, frame and caption included.
+constexpr double DesignWidth = 648;
+constexpr double DesignHeight = 488;
+// Room for a desktop's panel beside the restored window (GNOME's top bar).
+constexpr double PanelAllowance = 32;
+// Quarter steps keep bevels and frames free of one-pixel seams.
+constexpr double ZoomStep = 0.25;
+
+// The screens the board was designed for show it as it was.
+bool DesignedFor(ScreenSize screen) { return screen.width <= 800 && screen.height <= 600; }
+
+enum class Platform { X11, Wayland, Other };
+
+// Which of Qt's platforms the application object is going to load: the
+// player's choice first, then the session's kind, as Qt decides.
+Platform PlatformQtWillUse()
+{
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM").split(';').constFirst().split(':').constFirst();
+    if (!chosen.isEmpty())
+        return chosen.startsWith("wayland") ? Platform::Wayland
+            : chosen == "xcb"               ? Platform::X11
+                                            : Platform::Other;
+    return qgetenv("XDG_SESSION_TYPE") == "wayland" ? Platform::Wayland : Platform::X11;
+}
+
+bool PlayerChoseScale() { return qEnvironmentVariableIsSet("QT_SCALE_FACTOR") || qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS"); }
+
+}  // namespace
+
+double BoardZoom(ScreenSize screen)
+{
+    if (DesignedFor(screen))
+        return 1;
+    const double fitting = std::min(screen.width / DesignWidth, (screen.height - PanelAllowance) / DesignHeight);
+    return std::max(1.0, std::floor(fitting / ZoomStep) * ZoomStep);
+}
+
+std::optional<ScreenSize> ProbeScreenBeforeApplication()
+{
+    switch (PlatformQtWillUse()) {
+    case Platform::Wayland:
+        // Without a compositor Qt falls back to X11, and so does the probe.
+        if (auto screen = ProbeWaylandScreen())
+            return screen;
+        return ProbeX11Screen();
+    case Platform::X11: return ProbeX11Screen();
+    case Platform::Other: break;
+    }
+    return std::nullopt;
+}
+
+void ZoomToScreen()
+{
+    if (PlayerChoseScale()) {
+        qCDebug(ZoomLog) << "the player's scale factor stands: zoom 1";
+        return;
+    }
+    const std::optional<ScreenSize> screen = ProbeScreenBeforeApplication();
+    if (!screen) {
+        qCDebug(ZoomLog) << "no screen to measure: zoom 1";
+        return;
+    }
+    const double zoom = BoardZoom(*screen);
+    qCDebug(ZoomLog) << "screen" << screen->width << "x" << screen->height << "logical: zoom" << zoom;
+    if (zoom != 1)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(zoom));
+}
+
+}  // namespace kwintor
