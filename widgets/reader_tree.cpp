@@ -4,6 +4,7 @@
 #include "reader_tree.h"
 
 #include <QAccessibleWidget>
+#include <QGuiApplication>
 #include <QPointer>
 
 #include <algorithm>
@@ -53,6 +54,17 @@ public:
     {
         QAccessibleInterface* group = ParentFor(*widget());
         return group ? group : QAccessibleWidget::parent();
+    }
+
+    // Qt's AT-SPI bridge hands this on as it is, but a reader's mouse counts
+    // the X screen's own pixels, which the game's zoom multiplies.
+    QRect rect() const override
+    {
+        const QRect scaled = QAccessibleWidget::rect();
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            return scaled;
+        const qreal ratio = widget()->devicePixelRatioF();
+        return QRectF(QPointF(scaled.topLeft()) * ratio, QSizeF(scaled.size()) * ratio).toRect();
     }
 };
 

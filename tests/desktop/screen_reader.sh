@@ -6,7 +6,9 @@
 # and Orca writing what it speaks to its debug log. Checks the board's
 # accessibility tree over AT-SPI, then plays the same game again and again,
 # by keyboard and mouse as a player who listens would, and checks that Orca
-# spoke every message of every game: a message lost once fails it.
+# spoke every message of every game: a message lost once fails it. The
+# game runs zoomed for its 1024x768 screen, and the mouse finds its tiles
+# where the reader's object extents say they are.
 # SCREEN_READER_RUNS sets how many games (10), SCREEN_READER_LOAD_WORKERS
 # how many stress-ng workers keep the cores busy meanwhile (0).
 # Run: KWINTOR_BINARY=build/…/game/kwintor bash tests/desktop/screen_reader.sh
@@ -42,9 +44,10 @@ mkdir -p "$scratch/game"
 for (( place = 0; place < 15; ++place )); do
     printf 'Mistrz %d\r\n%d\r\n' "$place" $((100 - place))
 done >"$scratch/game/wyniki.naj"
-start_game QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_game QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_LOGGING_RULES=kwintor.zoom.debug=true
 window=$(game_window)
 [[ -n $window ]] || fail "the game showed no window: $(cat "$scratch/game.log")"
+grep -q 'zoom 1.5$' "$scratch/game.log" || fail "the game is not zoomed: $(cat "$scratch/game.log")"
 xdotool windowactivate --sync "$window"
 
 # Orca writes its debug log through a buffer that only a terminal flushes
