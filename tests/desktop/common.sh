@@ -46,6 +46,31 @@ drag_and_drop() {
         mousemove "$3" "$4" sleep 0.1 mouseup 1
 }
 
+# The player's own factor of 1 keeps the board at its design size, where a
+# test's pixel positions lie; the others find their places at the zoom.
+at_design_size=QT_SCALE_FACTOR=1
+
+# Where the maximised board stands at the design size, found in a picture
+# of the screen: centred, its top line and, 3 pixels in, its left box are
+# the first pixels drawn below the menu.
+board_left=0
+board_top=0
+board_drawn() {
+    local width
+    import -window root "$scratch/board.png" 2>/dev/null || return 1
+    read -r width board_left board_top <<<"$(convert "$scratch/board.png" -crop +0+60 +repage -trim -format '%w %X %Y' info:)"
+    (( width == 636 ))
+}
+
+find_board() {
+    wait_until board_drawn || fail "the board was not drawn whole: $(cat "$scratch/game.log")"
+    board_left=$((board_left - 3))
+    board_top=$((board_top + 60))
+}
+
+# The screen's pixel for the board's own X Y, once find_board has run.
+on_board() { echo "$((board_left + $1)) $((board_top + $2))"; }
+
 # Starts the game on the X display in a working folder seeded with its data
 # files; the arguments are NAME=value settings of its environment.
 start_game() {
@@ -58,4 +83,14 @@ start_game() {
 # The game's main window, once it is shown.
 game_window() {
     timeout "$timeout_seconds" xdotool search --sync --all --onlyvisible --pid "$game_pid" --name '^Kwintor' | head -n 1
+}
+
+# Stops, newest first, what was started after the first COUNT processes
+# and forgets it, for a test that sets up one desktop after another.
+stop_started_after() {
+    local count=$1 index
+    for (( index = ${#started_pids[@]} - 1; index >= count; --index )); do
+        stop_process "${started_pids[index]}"
+    done
+    started_pids=("${started_pids[@]:0:count}")
 }

@@ -18,8 +18,6 @@ source "$here/common.sh"
 
 games=${GAME_OVER_GAMES:-100}
 load_workers=${GAME_OVER_LOAD_WORKERS:-2}
-# Where the maximised board's "Poddaję grę" lies, in screen pixels.
-give_up=(556 284)
 application_title='Kwintor-matematyczny test'
 # A given-up game ends at the next tick, within a second; the rest is room
 # for a busy machine.
@@ -90,11 +88,14 @@ describe_missing_box() {
 use_private_session
 start_xvfb
 start_openbox
-start_game
+start_game "$at_design_size"
 board=$(game_window)
 follow_active_window
 xdotool windowactivate "$board"
 wait_for_active "$board"
+find_board
+# "Poddaję grę", clicked to give up each game.
+read -r -a give_up <<<"$(on_board 552 244)"
 if (( load_workers > 0 )); then
     # Its own time limit too, should nothing stop it.
     start_logged stress-ng stress-ng --cpu "$load_workers" --timeout 600s

@@ -18,10 +18,10 @@ drop_sound="$desktop_root/data/1.wav"
 short_sound="$scratch/short.wav"
 # Far enough apart that one drop's sound is over before the next begins.
 drop_spacing=0.5
-# Where the board's slot and the palette's tiles lie on the maximised
-# window, in screen pixels.
-first_slot=(92 128)
-declare -A palette_tile=([plus]="44 272" [minus]="100 272" [times]="156 272" [divided]="212 272")
+# Where the board's slot and the palette's tiles lie, in the board's own
+# pixels at the design size.
+first_slot=(88 88)
+declare -A palette_tile=([plus]="40 232" [minus]="96 232" [times]="152 232" [divided]="208 232")
 
 # paplay's playing of FILE, three times, recorded at the default sink into
 # the reference a drop's sound is held to. It comes first on a new server:
@@ -68,8 +68,9 @@ keyboard_drops() {
 mouse_drops() {
     local tile
     for tile in "$@"; do
-        read -r -a from <<<"${palette_tile[$tile]}"
-        drag_and_drop "${from[@]}" "${first_slot[@]}"
+        read -r -a from <<<"$(on_board ${palette_tile[$tile]})"
+        read -r -a to <<<"$(on_board "${first_slot[@]}")"
+        drag_and_drop "${from[@]}" "${to[@]}"
         sleep "$drop_spacing"
     done
 }
@@ -82,9 +83,10 @@ heard_whole() {
 heard_nothing() { python3 -B "$here/drop_sounds.py" --sounds 0 "$1"; }
 
 start_board() {
-    start_game
+    start_game "$at_design_size"
     game_window_id=$(game_window)
     [[ -n $game_window_id ]] || fail "the game showed no window: $(cat "$scratch/game.log")"
+    find_board
     focus_board
 }
 

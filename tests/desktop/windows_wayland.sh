@@ -16,9 +16,10 @@ source "$here/common.sh"
 protocol="$scratch/game.log"
 # Plain board, above the part of the screen the checks look at.
 resting_place=(900 200)
-# Below the board's controls: the maximised board shows only its face, the
-# classic button face, here until the box comes.
-lower_part=1024x420+0+340
+# Below the board's controls, which stand centred on the screen: the
+# maximised board shows only its face, the classic button face, here until
+# the box comes.
+lower_part=1024x293+0+475
 board_face=C0C0C0
 
 # An object of INTERFACE in the protocol log, with its id as \1: libwayland
@@ -111,7 +112,7 @@ use_private_session
 start_xvfb 1024x768x24
 start_logged weston weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --socket=kwintor
 wait_until test -S "$XDG_RUNTIME_DIR/kwintor" || fail "weston did not start: $(cat "$scratch/weston.log")"
-start_game QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=kwintor WAYLAND_DEBUG=1
+start_game "$at_design_size" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=kwintor WAYLAND_DEBUG=1
 
 timeout_seconds=20 wait_until titled Kwintor || fail "the board showed no title of its own"
 board=$(toplevel_titled Kwintor)

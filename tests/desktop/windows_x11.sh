@@ -16,11 +16,11 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 
-# Where the maximised board's menu and button lie, in screen pixels.
+# Where the maximised board's menu lies, and a point below the board's
+# controls, in screen pixels at the design size.
 menu_gra=(20 30)
 menu_opcje=(56 30)
 menu_pomoc=(100 30)
-give_up=(556 284)
 empty_board=(700 500)
 application_title='Kwintor-matematyczny test'
 
@@ -107,7 +107,7 @@ double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; }
 use_private_session
 start_xvfb
 start_openbox
-start_game
+start_game "$at_design_size"
 board=$(game_window)
 xdotool windowactivate --sync "$board"
 check "the board's title is its caption" title_is "$board" Kwintor
@@ -118,6 +118,8 @@ check "the board opens maximised over the whole screen" settles_at "$board" "0 0
 check "the maximised board's caption starts at the top-left pixel" test "$(pixel 0 0)" = '#7F0000'
 check "the maximised board's caption reaches the top-right pixel" test "$(pixel "$((screen_width - 1))" 0)" = '#0000FF'
 
+find_board
+read -r -a give_up <<<"$(on_board 552 244)"
 click_at "${give_up[@]}"
 box=$(window_named "$application_title") || fail "no game-over box after giving up"
 check "the game-over box is titled with the application title" title_is "$box" "$application_title"
