@@ -42,7 +42,11 @@ Platform PlatformQtWillUse()
     return qgetenv("XDG_SESSION_TYPE") == "wayland" ? Platform::Wayland : Platform::X11;
 }
 
-bool PlayerChoseScale() { return qEnvironmentVariableIsSet("QT_SCALE_FACTOR") || qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS"); }
+bool PlayerChoseScale()
+{
+    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ||
+        qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS");
+}
 
 }  // namespace
 
@@ -50,7 +54,8 @@ double BoardZoom(ScreenSize screen)
 {
     if (DesignedFor(screen))
         return 1;
-    const double fitting = std::min(screen.width / DesignWidth, (screen.height - PanelAllowance) / DesignHeight);
+    const double fitting =
+        std::min(screen.width / DesignWidth, (screen.height - PanelAllowance) / DesignHeight);
     return std::max(1.0, std::floor(fitting / ZoomStep) * ZoomStep);
 }
 

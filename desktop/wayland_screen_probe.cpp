@@ -23,8 +23,8 @@ struct OutputFacts {
     bool turned = false;  // a quarter turn swaps the mode's sides
 };
 
-void OnGeometry(void* data, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t, const char*,
-                const char*, int32_t transform)
+void OnGeometry(void* data, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t, const char*, const char*,
+                int32_t transform)
 {
     static_cast<OutputFacts*>(data)->turned = (transform % 2) == 1;
 }
@@ -38,9 +38,12 @@ void OnMode(void* data, wl_output*, uint32_t flags, int32_t width, int32_t heigh
     facts->height = height;
 }
 
-void OnDone(void*, wl_output*) {}
+void OnDone(void*, wl_output*) { }
 
-void OnScale(void* data, wl_output*, int32_t factor) { static_cast<OutputFacts*>(data)->scale = std::max(1, factor); }
+void OnScale(void* data, wl_output*, int32_t factor)
+{
+    static_cast<OutputFacts*>(data)->scale = std::max(1, factor);
+}
 
 const wl_output_listener OutputListener {OnGeometry, OnMode, OnDone, OnScale, nullptr, nullptr};
 
@@ -50,11 +53,12 @@ void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* inte
     if (facts->output || std::strcmp(interface, wl_output_interface.name) != 0)
         return;
     // Version 2 brings the scale; nothing later is needed.
-    facts->output = static_cast<wl_output*>(wl_registry_bind(registry, name, &wl_output_interface, std::min(version, 2U)));
+    facts->output = static_cast<wl_output*>(
+        wl_registry_bind(registry, name, &wl_output_interface, std::min(version, 2U)));
     wl_output_add_listener(facts->output, &OutputListener, facts);
 }
 
-void OnGlobalRemove(void*, wl_registry*, uint32_t) {}
+void OnGlobalRemove(void*, wl_registry*, uint32_t) { }
 
 const wl_registry_listener RegistryListener {OnGlobal, OnGlobalRemove};
 
@@ -73,7 +77,8 @@ std::optional<ScreenSize> ProbeWaylandScreen()
     wl_registry* registry = wl_display_get_registry(display.get());
     wl_registry_add_listener(registry, &RegistryListener, &facts);
     // The first round trip names the globals, the second the output's facts.
-    const bool answered = wl_display_roundtrip(display.get()) >= 0 && wl_display_roundtrip(display.get()) >= 0;
+    const bool answered =
+        wl_display_roundtrip(display.get()) >= 0 && wl_display_roundtrip(display.get()) >= 0;
     if (facts.output)
         wl_output_destroy(facts.output);
     wl_registry_destroy(registry);
@@ -81,7 +86,8 @@ std::optional<ScreenSize> ProbeWaylandScreen()
         return std::nullopt;
     if (facts.turned)
         std::swap(facts.width, facts.height);
-    return ScreenSize {static_cast<double>(facts.width) / facts.scale, static_cast<double>(facts.height) / facts.scale};
+    return ScreenSize {static_cast<double>(facts.width) / facts.scale,
+                       static_cast<double>(facts.height) / facts.scale};
 }
 
 }  // namespace kwintor
