@@ -16,6 +16,7 @@
 #include "start_level_dialog.h"
 #include "test_difficulty_dialog.h"
 #include "tile_pictures.h"
+#include "window_background.h"
 #include "window_display.h"
 
 namespace kwintor {
@@ -67,6 +68,7 @@ int RunKwintor(int argc, char* argv[])
     SetUpApplication(application);
     KwintorWindows windows;
     Form1->showMaximized();
+    desktop::FillUnpaintedEdge(*Form1, Form1->palette().color(QPalette::Window));
     return application.exec();
 }
 
