@@ -36,6 +36,8 @@ done
 # stops it too.
 declare -A test_system_pid=() checks_pid=()
 test_system() { preset_dir "package-test-$1"; }
+# Their logs go beside them, before anything else has made build/.
+mkdir -p "$root/build"
 set -m
 for release in "${releases[@]}"; do
     make_debian_system "$(debian_codename "$release")" "$(test_system "$release")" \
