@@ -98,6 +98,7 @@ done
 declare -A library_layer=()
 for folder in "${folders[@]}"; do
     [[ -f $folder/CMakeLists.txt ]] || continue
+    # shellcheck disable=SC2013 # words on purpose: the names hold no blanks
     for library in $(grep -oE 'add_library\(kwintor_[a-z_]+' "$folder/CMakeLists.txt" | cut -d'(' -f2); do
         library_layer[$library]=$folder
     done

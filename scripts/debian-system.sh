@@ -21,6 +21,7 @@ debian_codename() {
 make_debian_system() {
     local codename=$1 system=$2 started=$SECONDS
     shift 2
+    # shellcheck disable=SC2154 # root is set by common.sh, sourced first
     "$root/scripts/install-deps.sh" release
     rm -rf "$system"
     mkdir -p "$(dirname "$system")"
@@ -70,6 +71,7 @@ offline_in_debian_system() {
 }
 
 enter_debian_system() {
+    # shellcheck disable=SC2016 # the inner shell expands these
     unshare --mount --pid --fork --propagation private bash -euo pipefail -c '
         system=$1
         shift

@@ -83,7 +83,8 @@ start_xvfb() {
     "Xvfb" -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
     started_pids+=("$!")
     wait_until test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-    export DISPLAY=":$(<"$scratch/display")"
+    DISPLAY=":$(<"$scratch/display")"
+    export DISPLAY
 }
 
 openbox_manages() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }

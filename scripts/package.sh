@@ -64,6 +64,7 @@ builder=2000
 # unpack FOLDER: the source package's tree in FOLDER/kwintor-UPSTREAM, as
 # dpkg-source would unpack it, owned by the builder.
 unpack() {
+    # shellcheck disable=SC2016 # the inner shell expands these
     in_debian_system "$system" bash -euo pipefail -c '
         mkdir -p "$1"
         cd "$1"
@@ -84,6 +85,7 @@ unpack() {
 build() {
     local folder=$1 options=$2 profiles=$3
     shift 3
+    # shellcheck disable=SC2016 # the inner shell expands these
     offline_in_debian_system "$system" "$builder" /build env "$@" bash -euo pipefail -c '
         cd "$1/kwintor-$2"
         export DEB_BUILD_OPTIONS=$3 DEB_BUILD_PROFILES=$4
@@ -103,6 +105,7 @@ if $prepare_only || ! take_prepared "$system" "$made_for"; then
     cp "$out/$orig" "$system/build/"
     in_debian_system "$system" useradd --uid "$builder" --user-group --home-dir /build --no-create-home builder
     unpack /build
+    # shellcheck disable=SC2016 # the inner shell expands these
     in_debian_system "$system" bash -euo pipefail -c '
         cd "/build/kwintor-$1"
         export DEBIAN_FRONTEND=noninteractive

@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The Kwintor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 # Sourced by the desktop tests: each starts the real components a player's
 # desktop brings (display, window manager, buses, servers) through
 # scripts/desktop-session.sh, drives the real game against them and stops
@@ -48,6 +49,7 @@ drag_and_drop() {
 
 # The player's own factor of 1 keeps the board at its design size, where a
 # test's pixel positions lie; the others find their places at the zoom.
+# shellcheck disable=SC2034 # used by the tests that source this
 at_design_size=QT_SCALE_FACTOR=1
 
 # Where the maximised board stands at the design size, found in a picture

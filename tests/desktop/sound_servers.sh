@@ -68,6 +68,7 @@ keyboard_drops() {
 mouse_drops() {
     local tile
     for tile in "$@"; do
+        # shellcheck disable=SC2086 # split on purpose: the entry is "X Y"
         read -r -a from <<<"$(on_board ${palette_tile[$tile]})"
         read -r -a to <<<"$(on_board "${first_slot[@]}")"
         drag_and_drop "${from[@]}" "${to[@]}"

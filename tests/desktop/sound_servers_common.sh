@@ -14,6 +14,7 @@ sound_server_pids=()
 # defaults) and bus of the server's own; PULSE_SERVER names the socket it
 # will listen on, so that a client started before it finds none.
 use_sound_server_session() {
+    # shellcheck disable=SC2154 # scratch is set by desktop-session.sh, sourced first
     export XDG_RUNTIME_DIR="$scratch/$1-runtime" XDG_STATE_HOME="$scratch/$1-state"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     start_session_bus
