@@ -83,6 +83,7 @@ install_and_test() {
     tar --extract --gzip --file="$out/kwintor_$upstream.orig.tar.gz" \
         --directory="$system/packages/source" --strip-components=1
     tar --extract --xz --file="$out/kwintor_$version.debian.tar.xz" --directory="$system/packages/source"
+    # shellcheck disable=SC2016 # the inner shell expands these
     in_debian_system "$system" bash -euo pipefail -c '
         cd /packages
         export DEBIAN_FRONTEND=noninteractive

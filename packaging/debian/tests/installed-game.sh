@@ -1,18 +1,19 @@
 # SPDX-FileCopyrightText: 2026 The Kwintor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
-# Sourced by the tests: puts the test on a virtual display of its own (it
-# runs itself again under xvfb-run) with openbox, and starts and stops the
-# installed game as a player with a home in AUTOPKGTEST_TMP would.
+# Sourced by the tests: puts the test on a virtual display of its own with
+# openbox, and starts and stops the installed game as a player with a home
+# in AUTOPKGTEST_TMP would.
 set -euo pipefail
-if [[ -z ${KWINTOR_TEST_DISPLAY:-} ]]; then
-    KWINTOR_TEST_DISPLAY=1 exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" "$@"
-fi
 : "${AUTOPKGTEST_TMP:?runs under autopkgtest, which names its scratch folder}"
 # The project's own helpers for displays and servers, from the source tree
 # autopkgtest runs the tests in.
 source "$(dirname "$0")/../../scripts/desktop-session.sh"
 unset XDG_DATA_HOME XDG_CONFIG_HOME
+# Xvfb's own choice of display, never a fixed one: other releases' tests
+# may run beside this one in systems that share the machine's abstract
+# socket names, where a second server on one number cannot listen.
+start_xvfb
 export QT_QPA_PLATFORM=xcb
 # The game's own title, which its boxes carry.
 box_title='Kwintor-matematyczny test'
