@@ -10,7 +10,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 preset_dir() { printf '%s\n' "$root/build/$1"; }
 
 # build_preset PRESET LIST… [-- TARGET…]: the lists go to install-deps.sh;
-# without targets the whole preset is built.
+# without targets the whole preset is built, at the priority
+# KWINTOR_BUILD_NICENESS gives (CI builds behind the tests it runs).
 build_preset() {
     local preset=$1 lists=() targets=()
     shift
@@ -22,5 +23,5 @@ build_preset() {
     targets=("$@")
     "$root/scripts/install-deps.sh" "${lists[@]}"
     (cd "$root" && cmake --preset "$preset" >/dev/null)
-    cmake --build "$(preset_dir "$preset")" --parallel "$(nproc)" ${targets[@]+--target "${targets[@]}"}
+    nice -n "${KWINTOR_BUILD_NICENESS:-0}" cmake --build "$(preset_dir "$preset")" --parallel "$(nproc)" ${targets[@]+--target "${targets[@]}"}
 }
