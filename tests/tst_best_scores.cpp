@@ -5,11 +5,10 @@
 #include <QtWidgets>
 
 #include "best_score_entry.h"
+#include "best_scores_fixture.h"
 #include "modal_script.h"
-#include "najlepsi.h"
 #include "player_name_validator.h"
 #include "score_file_error.h"
-#include "score_file_sandbox.h"
 #include "score_table.h"
 #include "scripted_prompts.h"
 #include "text_width.h"
@@ -19,16 +18,6 @@ using namespace kwintor;
 namespace {
 
 const QString NameBox = QStringLiteral("kwintorInputBox");
-const QString BestScores = QStringLiteral("naj2");
-
-QByteArray FileWithScores(std::initializer_list<int> scores)
-{
-    QByteArray file;
-    int number = 0;
-    for (const int score : scores)
-        file += "gracz " + QByteArray::number(++number) + "\r\n" + QByteArray::number(score) + "\r\n";
-    return file;
-}
 
 // Types `text` key by key, as QTest's key clicks take only ASCII.
 void TypeText(QWidget& widget, const QString& text)
@@ -49,15 +38,10 @@ QStringList ListedLines()
 
 }  // namespace
 
-class BestScoresTest : public QObject {
+class BestScoresTest : public BestScoresFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { naj2 = new Tnaj2; }
-    void cleanupTestCase() { delete std::exchange(naj2, nullptr); }
-    void init() { sandbox = std::make_unique<ScoreFileSandbox>(); }
-    void cleanup() { sandbox.reset(); }
-
     void sizesFromItsFrameDownToItsDesign();
     void scoresThatDoNotQualify_data();
     void scoresThatDoNotQualify();
@@ -74,9 +58,6 @@ private slots:
     void aHugeNameIsCutToTheList();
     void okSavesTheTableAgain();
     void failedSaveFromTheDialogLeavesAWayOut();
-
-private:
-    std::unique_ptr<ScoreFileSandbox> sandbox;
 };
 
 // Offscreen the window follows the mouse itself, as where no desktop sizes it.

@@ -8,9 +8,8 @@
 #include <QtTest>
 
 #include "best_score_entry.h"
+#include "best_scores_fixture.h"
 #include "modal_script.h"
-#include "najlepsi.h"
-#include "score_file_sandbox.h"
 #include "score_table.h"
 #include "scripted_prompts.h"
 
@@ -18,18 +17,11 @@ using namespace kwintor;
 
 namespace {
 
-const QString BestScores = QStringLiteral("naj2");
 const QString First = QStringLiteral("Pierwsza");
 const QString Second = QStringLiteral("Druga");
 
 // Fifteen players, "gracz 1" with 30 points down to "gracz 15" with 2.
-QByteArray FullFile()
-{
-    QByteArray file;
-    for (int number = 1; number <= 15; ++number)
-        file += "gracz " + QByteArray::number(number) + "\r\n" + QByteArray::number(32 - 2 * number) + "\r\n";
-    return file;
-}
+QByteArray FullFile() { return FileWithScores({30, 28, 26, 24, 22, 20, 18, 16, 14, 12, 10, 8, 6, 4, 2}); }
 
 QString Player(int number) { return QStringLiteral("gracz %1").arg(number); }
 
@@ -93,23 +85,15 @@ private:
 
 }  // namespace
 
-class ConcurrentRecordsTest : public QObject {
+class ConcurrentRecordsTest : public BestScoresFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { naj2 = new Tnaj2; }
-    void cleanupTestCase() { delete std::exchange(naj2, nullptr); }
-    void init() { sandbox = std::make_unique<ScoreFileSandbox>(); }
-    void cleanup() { sandbox.reset(); }
-
     void anotherGameSavesWhileTheNameIsAsked_data();
     void anotherGameSavesWhileTheNameIsAsked();
     void anotherGameSavesWhileTheTableIsShown();
     void aKilledGameLeavesTheFileFree();
     void aHangingGameGetsTheNameTriedAgain();
-
-private:
-    std::unique_ptr<ScoreFileSandbox> sandbox;
 };
 
 void ConcurrentRecordsTest::anotherGameSavesWhileTheNameIsAsked_data()
