@@ -5,11 +5,10 @@
 
 #include <QPointer>
 
-#include <memory>
-
 #include "about_window.h"
 #include "caption_colours.h"
 #include "desktop_metrics.h"
+#include "dialog_fixture.h"
 #include "waits.h"
 
 using namespace kwintor;
@@ -22,11 +21,11 @@ enum class Closing { OkButton, CloseBox };
 
 Q_DECLARE_METATYPE(Closing)
 
-class AboutWindowTest : public QObject {
+class AboutWindowTest : public DialogFixture<TForm4> {
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { MakeDialog(); }
     void cleanup() { form.reset(); }
     void captionAndFrame();
     void geometry_data();
@@ -40,10 +39,7 @@ private slots:
 
 private:
     void ShowAbout();
-    std::unique_ptr<TForm4> form;
 };
-
-void AboutWindowTest::init() { form = std::make_unique<TForm4>(); }
 
 void AboutWindowTest::ShowAbout()
 {

@@ -3,21 +3,20 @@
 
 #include <QtTest>
 
-#include <memory>
-
 #include "caption_colours.h"
 #include "desktop_metrics.h"
+#include "dialog_fixture.h"
 #include "modal_script.h"
 #include "start_level_dialog.h"
 #include "waits.h"
 
 using namespace kwintor;
 
-class StartLevelDialogTest : public QObject {
+class StartLevelDialogTest : public DialogFixture<TForm3> {
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { MakeDialog(); }
     void cleanup() { form.reset(); }
     void captionAndFrame();
     void geometry_data();
@@ -31,24 +30,7 @@ private slots:
     void buttons();
     void valueStaysForTheNextShowing_data();
     void valueStaysForTheNextShowing();
-
-private:
-    void ShowForm();
-    Settings settings;  // the dialog's own, fresh for every test
-    std::unique_ptr<TForm3> form;
 };
-
-void StartLevelDialogTest::init()
-{
-    settings = Settings {};
-    form = std::make_unique<TForm3>(settings);
-}
-
-void StartLevelDialogTest::ShowForm()
-{
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-}
 
 void StartLevelDialogTest::captionAndFrame()
 {

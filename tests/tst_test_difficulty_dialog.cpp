@@ -8,10 +8,9 @@
 #include <QLineEdit>
 #include <QStyleOptionSpinBox>
 
-#include <memory>
-
 #include "caption_colours.h"
 #include "desktop_metrics.h"
+#include "dialog_fixture.h"
 #include "modal_script.h"
 #include "scripted_prompts.h"
 #include "test_difficulty_dialog.h"
@@ -143,11 +142,11 @@ Settings AfterAGame()
 Q_DECLARE_METATYPE(StepBy)
 Q_DECLARE_METATYPE(Interference)
 
-class TestDifficultyDialogTest : public QObject {
+class TestDifficultyDialogTest : public DialogFixture<TForm2> {
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { MakeDialog(); }
     void cleanup() { form.reset(); }
     void captionAndFrame();
     void geometry_data();
@@ -167,23 +166,8 @@ private slots:
     void okWithoutOperatorsAsksForOne();
 
 private:
-    void ShowForm();
     void Uncheck(const QStringList& boxes);
-    Settings settings;  // the dialog's own, fresh for every test
-    std::unique_ptr<TForm2> form;
 };
-
-void TestDifficultyDialogTest::init()
-{
-    settings = Settings {};
-    form = std::make_unique<TForm2>(settings);
-}
-
-void TestDifficultyDialogTest::ShowForm()
-{
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-}
 
 void TestDifficultyDialogTest::Uncheck(const QStringList& boxes)
 {
