@@ -37,6 +37,8 @@ board_size=(640 442)
 drawn=(3 636 265)
 plus_tile=(24 216 33 33)
 first_slot=(72 72 33 33)
+# The player's points, drawn in red.
+points=(277 228 40 30)
 # The caption and the menu take about 40 logical pixels above the board.
 below_menu=45
 # weston's panel takes the top of its screen.
@@ -123,16 +125,23 @@ red_pixels() {
 }
 
 # The first slot shows as much red as the "+" tile did in the palette:
-# the "-" tile has half as much, the others less still.
+# the "-" tile has half as much, the others less still. Where "+" solved
+# the round, the next round's slots are empty and the red points changed.
 slot_shows_plus() {
     import -window root "$scratch/dropped.png"
     slot_red=$(red_pixels "$scratch/dropped.png" "$(part_on_screen "${first_slot[@]}")")
-    ((tile_red > 0)) && near "$slot_red" "$tile_red" "$((tile_red / 10))"
+    ((tile_red > 0)) && near "$slot_red" "$tile_red" "$((tile_red / 10))" && return 0
+    (( $(red_pixels "$scratch/dropped.png" "$(part_on_screen "${points[@]}")") != points_red ))
 }
 
 drag_tile_to_slot() {
     local tile slot
+    # Opcje → Dźwięk turns the sound off: without a sound device a drop
+    # either lands or brings a box instead, as the device's answer comes
+    # within its patience or not.
+    xdotool key alt+g Right Down Down Return
     tile_red=$(red_pixels "$shot" "$(part_on_screen "${plus_tile[@]}")")
+    points_red=$(red_pixels "$shot" "$(part_on_screen "${points[@]}")")
     read -r -a tile <<<"$(part_centre "${plus_tile[@]}")"
     read -r -a slot <<<"$(part_centre "${first_slot[@]}")"
     drag_and_drop "${tile[@]}" "${slot[@]}"

@@ -43,7 +43,7 @@ key_code() {
 # Presses the left button at FROM_X FROM_Y and lets go at TO_X TO_Y, as a
 # player drags: a first step away starts the drag.
 drag_and_drop() {
-    xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 10)) $(($2 - 10)) \
+    xdotool mousemove "$1" "$2" mousedown 1 sleep 0.1 mousemove $(($1 + 10)) $(($2 - 10)) sleep 0.1 \
         mousemove "$3" "$4" sleep 0.1 mouseup 1
 }
 
