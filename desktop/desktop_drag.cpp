@@ -3,7 +3,6 @@
 
 #include "desktop_drag.h"
 
-#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QWindow>
 
@@ -15,6 +14,8 @@
 #include <memory>
 #include <utility>
 
+#include "x11_connection.h"
+
 namespace kwintor {
 
 namespace {
@@ -24,12 +25,6 @@ namespace {
 Q_LOGGING_CATEGORY(WindowDragLog, "kwintor.windowdrag", QtCriticalMsg)
 
 template <typename T> std::unique_ptr<T, decltype(&std::free)> Owned(T* reply) { return {reply, &std::free}; }
-
-xcb_connection_t* X11Connection()
-{
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 {
@@ -106,12 +101,12 @@ bool StartX11Drag(xcb_connection_t* connection, QWindow& window, QPointF pressAt
 
 }  // namespace
 
-bool DesktopDragWaitsForMotion() { return X11Connection() != nullptr; }
+bool DesktopDragWaitsForMotion() { return desktop::X11Connection() != nullptr; }
 
 bool StartDesktopDrag(QWindow& window, QPointF pressAt, QPointF moved, Qt::Edges edges,
                       const std::function<void()>& catchUp)
 {
-    if (xcb_connection_t* connection = X11Connection()) {
+    if (xcb_connection_t* connection = desktop::X11Connection()) {
         const std::optional<int> direction = MoveResizeDirection(edges);
         return direction && StartX11Drag(connection, window, pressAt, moved, *direction, catchUp);
     }

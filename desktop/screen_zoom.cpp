@@ -48,17 +48,8 @@ bool PlayerChoseScale()
         qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS");
 }
 
-}  // namespace
-
-double BoardZoom(ScreenSize screen)
-{
-    if (DesignedFor(screen))
-        return 1;
-    const double fitting =
-        std::min(screen.width / DesignWidth, (screen.height - PanelAllowance) / DesignHeight);
-    return std::max(1.0, std::floor(fitting / ZoomStep) * ZoomStep);
-}
-
+// Asks the display Qt is about to open for the size of its screen; nothing
+// where no display answers or the platform is not a desktop's.
 std::optional<ScreenSize> ProbeScreenBeforeApplication()
 {
     switch (PlatformQtWillUse()) {
@@ -71,6 +62,17 @@ std::optional<ScreenSize> ProbeScreenBeforeApplication()
     case Platform::Other: break;
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+double BoardZoom(ScreenSize screen)
+{
+    if (DesignedFor(screen))
+        return 1;
+    const double fitting =
+        std::min(screen.width / DesignWidth, (screen.height - PanelAllowance) / DesignHeight);
+    return std::max(1.0, std::floor(fitting / ZoomStep) * ZoomStep);
 }
 
 void ZoomToScreen()

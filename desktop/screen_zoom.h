@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <optional>
-
 namespace kwintor {
 
 // A screen's size in the platform's logical pixels: its pixels divided by
@@ -18,10 +16,6 @@ struct ScreenSize {
 // the largest quarter step at which the restored window still fits beside
 // a desktop's panel, and 1 where the design fits the screen as it is.
 double BoardZoom(ScreenSize screen);
-
-// Asks the display Qt is about to open for the size of its screen; nothing
-// where no display answers or the platform is not a desktop's.
-std::optional<ScreenSize> ProbeScreenBeforeApplication();
 
 // Must run before the application object is made, which reads the factor
 // once: zooms the game for the screen it opens on, unless the player has

@@ -3,19 +3,17 @@
 
 #include "window_background.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 
-#include <xcb/xcb.h>
+#include "x11_connection.h"
 
 namespace kwintor::desktop {
 
 void FillUnpaintedEdge(const QWidget& window, QColor face)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window.windowHandle())
+    xcb_connection_t* connection = X11Connection();
+    if (!connection || !window.windowHandle())
         return;
-    xcb_connection_t* connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId());
     // A true-colour visual, as every desktop of today has, takes the RGB value as it is.
     const uint32_t pixel = face.rgb() & 0xFFFFFFU;
