@@ -10,12 +10,6 @@ namespace kwintor {
 
 namespace {
 
-std::mt19937& Source()
-{
-    static std::mt19937 source;
-    return source;
-}
-
 std::uint32_t MillisecondsSinceMidnightUtc()
 {
     using namespace std::chrono;
@@ -23,7 +17,12 @@ std::uint32_t MillisecondsSinceMidnightUtc()
     return static_cast<std::uint32_t>(sinceEpoch.count() % duration_cast<milliseconds>(days {1}).count());
 }
 
-[[maybe_unused]] const bool seededAtStart = (SeedRandom(), true);
+// Seeded from the clock at its first draw, so that every game differs.
+std::mt19937& Source()
+{
+    static std::mt19937 source {MillisecondsSinceMidnightUtc()};
+    return source;
+}
 
 }  // namespace
 

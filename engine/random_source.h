@@ -8,7 +8,7 @@
 namespace kwintor {
 
 // Seeds the generator's random source from the time of day (UTC) in
-// milliseconds since midnight. Runs by itself once as the program starts.
+// milliseconds since midnight, as the source does by itself at its first draw.
 void SeedRandom();
 
 // Seeds it with a fixed value, so that tests can repeat a sequence.

@@ -191,26 +191,32 @@ void TGradientForm::StartFrameDrag(const QMouseEvent& event)
 void TGradientForm::HandFrameDragToDesktop(QPoint moved)
 {
     QWindow* window = windowHandle();
+    if (!frameDrag_)
+        return;
+    FrameDrag& drag = *frameDrag_;
     const auto catchUp = [this, moved] { FollowMouse(moved); };
-    if (window && StartDesktopDrag(*window, frameDrag_->pressAt, moved, frameDrag_->edges, catchUp))
+    if (window && StartDesktopDrag(*window, drag.pressAt, moved, drag.edges, catchUp))
         frameDrag_.reset();
     else
-        frameDrag_->byHand = true;
+        drag.byHand = true;
 }
 
 // Where the desktop cannot move or size the window, it follows the mouse.
 void TGradientForm::FollowFrameDrag(const QMouseEvent& event)
 {
+    if (!frameDrag_)
+        return;
     const QPoint moved = event.globalPosition().toPoint() - frameDrag_->origin;
     if (!frameDrag_->byHand)
         HandFrameDragToDesktop(moved);
-    if (frameDrag_)
-        FollowMouse(moved);
+    FollowMouse(moved);
 }
 
 void TGradientForm::FollowMouse(QPoint moved)
 {
     using namespace desktop;
+    if (!frameDrag_)
+        return;
     const QSize minimum = minimumSize().expandedTo({MinimumTrackWidth, MinimumTrackHeight});
     setGeometry(DraggedBounds(frameDrag_->start, frameDrag_->edges, moved, minimum));
 }

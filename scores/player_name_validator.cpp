@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <utility>
 
 #include "score_file_format.h"
 
@@ -81,7 +82,7 @@ QValidator::State PlayerNameValidator::validate(QString& input, int& position) c
         index += length;
     }
     if (kept.size() != input.size()) {
-        input = kept;
+        input = std::move(kept);
         position -= droppedBeforeCursor;
         emit Explained(Explanation(controls, foreign));
     }

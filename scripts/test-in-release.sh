@@ -12,17 +12,24 @@
 # With --prepare it only makes the system and installs those lists in it,
 # which waits on the network and the disk, so that CI can do it while the
 # processors build elsewhere; a later run without it uses that system.
-# Usage: scripts/test-in-release.sh [--prepare] RELEASE (12, 13, unstable)
+# With --with-tidy it also runs scripts/check-tidy.sh there after the suite,
+# over the suite's build: unstable's newest clang-tidy is CI's.
+# Usage: scripts/test-in-release.sh [--prepare] [--with-tidy] RELEASE (12, 13, unstable)
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$root/scripts/debian-system.sh"
 
 arguments=("$@")
-prepare_only=false
-if [[ ${1:-} == --prepare ]]; then
-    prepare_only=true
+prepare_only=false with_tidy=false
+lists=(play test)
+while [[ ${1:-} == --* ]]; do
+    case $1 in
+        --prepare) prepare_only=true ;;
+        --with-tidy) with_tidy=true lists+=(check) ;;
+        *) break ;;
+    esac
     shift
-fi
-codename=$(debian_codename "${1:-}") || { echo "usage: scripts/test-in-release.sh [--prepare] 12|13|unstable" >&2; exit 2; }
+done
+codename=$(debian_codename "${1:-}") || { echo "usage: scripts/test-in-release.sh [--prepare] [--with-tidy] 12|13|unstable" >&2; exit 2; }
 if (( EUID != 0 )); then
     exec sudo "$0" "${arguments[@]}"
 fi
@@ -38,12 +45,12 @@ copy_tree() {
 }
 
 # The tree is copied in again for the suite, so any commit's will do.
-purpose="the suite's package lists"
+purpose="the package lists ${lists[*]}"
 if $prepare_only || ! take_prepared "$system" "$purpose"; then
     make_debian_system "$codename" "$system"
     copy_tree
-    # The same lists test.sh would install.
-    in_debian_system "$system" /src/scripts/install-deps.sh play test
+    # The same lists test.sh (and check-tidy.sh) would install.
+    in_debian_system "$system" /src/scripts/install-deps.sh "${lists[@]}"
     echo "test-in-release: $codename prepared in $((SECONDS - started)) s"
     if $prepare_only; then
         mark_prepared "$system" "$purpose"
@@ -53,3 +60,7 @@ fi
 copy_tree
 in_debian_system "$system" bash -c "cd /src && scripts/test.sh --without-load"
 echo "test-in-release: the whole suite passed on $codename in $((SECONDS - started)) s"
+if $with_tidy; then
+    in_debian_system "$system" bash -c "cd /src && scripts/check-tidy.sh"
+    echo "test-in-release: clang-tidy passed on $codename in $((SECONDS - started)) s"
+fi

@@ -121,7 +121,7 @@ struct CanberraOutput::Worker {
             changed.wait(lock, [this] { return stopping || pending; });
             if (stopping)
                 break;
-            const Request request = *std::exchange(pending, std::nullopt);
+            const Request request = std::exchange(pending, std::nullopt).value();
             busy = true;
             lock.unlock();
             const std::optional<OutputAnswer> result = Handle(request);

@@ -8,10 +8,10 @@
 //   record_saver hold               holds the score file's lock, prints
 //                                   "held", and keeps it until killed.
 // Prints the error message, if any, and fails then.
+#include <QByteArray>
 #include <QString>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
@@ -23,7 +23,7 @@ namespace {
 
 int Enter(const char* name, const char* score)
 {
-    const kwintor::Twynik entry {QString::fromUtf8(name), static_cast<std::uint16_t>(std::atoi(score))};
+    const kwintor::Twynik entry {QString::fromUtf8(name), QByteArray(score).toUShort()};
     std::puts(kwintor::EnterIntoScoreFile(entry) ? "entered" : "pushed out");
     return 0;
 }

@@ -5,8 +5,8 @@
 // at the top and saves it: a player's save, run by tst_score_table under
 // another user's identity. Prints the error message, if any, and fails then.
 #include <cstdio>
+#include <exception>
 
-#include "score_file_error.h"
 #include "score_table.h"
 
 int main()
@@ -16,7 +16,7 @@ int main()
         LoadScoreTable();
         ScoreTable[1] = {QStringLiteral("Nowy"), 99};
         SaveScoreTable();
-    } catch (const ScoreFileError& error) {
+    } catch (const std::exception& error) {
         std::puts(error.what());
         return 1;
     }

@@ -103,7 +103,7 @@ void CaptionLayoutTest::icon()
     const std::optional<EdgeRect> place = TakeIconPlace(style, icons, text);
     QCOMPARE(place.has_value(), shown);
     if (shown) {
-        QCOMPARE(*place, (EdgeRect {2, 1, 18, 17}));
+        QCOMPARE(place.value(), (EdgeRect {2, 1, 18, 17}));
         QCOMPARE(text.left, 18);
     } else {
         QCOMPARE(text.left, 1);

@@ -201,8 +201,8 @@ void EquationTest::generatedEquationsKeepTheirPromises_data()
 
     for (const LevelRange& range : LevelTable)
         QTest::addRow("level %d", range.First)
-            << int(*range.Row.OperandCount) << int(*range.Row.GenerationMask) << int(range.Row.LargestOperand)
-            << 3000;
+            << int(range.Row.OperandCount.value()) << int(range.Row.GenerationMask.value())
+            << int(range.Row.LargestOperand) << 3000;
     for (int mask = 1; mask <= 15; ++mask)
         for (int count = 2; count <= MaxOperands; ++count)
             QTest::addRow("default row, mask %d, %d operands", mask, count)

@@ -128,7 +128,7 @@ void GradientFormTest::defaults()
     QVERIFY(!form.UseWin98Gradient());
     QVERIFY(!form.OnCaptionPaint());
     QVERIFY(form.CaptionFont().has_value());
-    QVERIFY(form.CaptionFont()->bold());
+    QVERIFY(form.CaptionFont().value().bold());
     QCOMPARE(uint {form.InactiveGradientTable()[63]}, uint {0x808080});  // the classic grey
 }
 

@@ -89,7 +89,7 @@ void ScoreFileMemoryTest::loadStaysWithinItsFile()
     heap_watermark::Reset();
     try {
         LoadScoreTable();
-    } catch (const ScoreFileError&) {
+    } catch (const ScoreFileError&) {  // NOLINT(bugprone-empty-catch)
         // A bad score ends the load; what it held by then counts all the same.
     }
     const std::size_t growth = heap_watermark::PeakGrowth();
