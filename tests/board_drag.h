@@ -3,7 +3,11 @@
 
 #pragma once
 
-#include <QtTest>
+#include <QCoreApplication>
+#include <QPoint>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
 
 #include "picture_box.h"
 #include "scripted_prompts.h"

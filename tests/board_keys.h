@@ -4,7 +4,8 @@
 #pragma once
 
 #include <QApplication>
-#include <QtTest>
+#include <QTest>
+#include <QWidget>
 
 #include "equation.h"
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QtTest>
+#include <QTest>
 
 #include "gradient_form.h"
 #include "window_frame.h"

@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include <QtTest>
+#include <QObject>
+#include <QTest>
 
 #include "settings.h"
 

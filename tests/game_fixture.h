@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include <QtTest>
+#include <QByteArray>
+#include <QTest>
 
 #include "about_window.h"
 #include "fakes/fake_wave_playback.h"

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <QApplication>
+#include <QObject>
 #include <QPushButton>
+#include <QString>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <QtTest>
 
 #include <chrono>
 #include <deque>

@@ -3,9 +3,11 @@
 
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QValidator>
-#include <QtTest>
 
 #include <deque>
 #include <functional>

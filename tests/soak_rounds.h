@@ -3,8 +3,11 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QPushButton>
-#include <QtTest>
+#include <QString>
+#include <QTest>
+#include <QWidget>
 
 #include <functional>
 

@@ -1,9 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLatin1Char>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
 
 #include "about_window.h"
 #include "caption_colours.h"

@@ -2,8 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAccessible>
-#include <QtTest>
-#include <QtWidgets>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QList>
+#include <QObject>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QVariant>
+#include <QWidget>
 
 #include "announcer.h"
 

@@ -1,8 +1,25 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QByteArray>
+#include <QChar>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFont>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLatin1Char>
+#include <QLineEdit>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QValidator>
+#include <QWidget>
 
 #include "best_score_entry.h"
 #include "best_scores_fixture.h"

@@ -2,8 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAccessible>
-#include <QtTest>
-#include <QtWidgets>
+#include <QAccessibleInterface>
+#include <QAction>
+#include <QLatin1Char>
+#include <QList>
+#include <QMap>
+#include <QMenu>
+#include <QObject>
+#include <QSignalSpy>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QVariant>
+#include <QWidget>
 
 #include "board_drag.h"
 #include "board_keys.h"

@@ -1,7 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QMargins>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QTest>
 
 #include "caption_layout.h"
 #include "desktop_drag.h"

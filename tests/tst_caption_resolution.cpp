@@ -1,10 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QChar>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QImage>
+#include <QObject>
 #include <QPainter>
-#include <QtTest>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+#include <QTest>
 
 #include <algorithm>
 #include <cstdlib>

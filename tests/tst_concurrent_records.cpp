@@ -4,8 +4,12 @@
 // Two games on one score file: this one, and another in a process of its
 // own (record_saver) that saves while this one waits for a name or shows
 // the table.
+#include <QByteArray>
 #include <QProcess>
-#include <QtTest>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
 
 #include "best_score_entry.h"
 #include "best_scores_fixture.h"

@@ -1,9 +1,23 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-
+#include <QColor>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
+#include <QObject>
+#include <QPalette>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
 
 #include <memory>
 #include <optional>

@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QLatin1Char>
+#include <QObject>
+#include <QString>
+#include <QTest>
 
 #include "drop_rules.h"
 #include "slot_symbols.h"

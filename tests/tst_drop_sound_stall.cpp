@@ -1,9 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
+#include <QIODevice>
 #include <QLocalServer>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "board_drag.h"
 #include "game_fixture.h"

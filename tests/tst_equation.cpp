@@ -1,7 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QObject>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <QTest>
 
 #include <vector>
 

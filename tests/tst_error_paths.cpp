@@ -1,9 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QObject>
 #include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <QTest>
 
 #include <stdexcept>
 #include <utility>

@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTest>
 
 #include <cmath>
 #include <cstring>

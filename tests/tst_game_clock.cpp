@@ -1,8 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QByteArray>
+#include <QLineEdit>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
 
 #include "game_fixture.h"
 #include "modal_script.h"

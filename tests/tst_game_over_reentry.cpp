@@ -1,8 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
 
 #include "error_display.h"
 #include "game_fixture.h"

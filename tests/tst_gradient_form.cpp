@@ -1,9 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QImage>
+#include <QLatin1Char>
+#include <QMouseEvent>
+#include <QObject>
 #include <QPainter>
-#include <QtTest>
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QResizeEvent>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+#include <QTest>
 
 #include <stdexcept>
 

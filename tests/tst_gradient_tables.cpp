@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QImage>
+#include <QObject>
 #include <QPainter>
-#include <QtTest>
+#include <QRgb>
+#include <QTest>
 
 #include "caption_painter.h"
 #include "gradient_tables.h"

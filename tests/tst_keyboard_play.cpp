@@ -1,8 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
 
 #include "board_drag.h"
 #include "board_keys.h"

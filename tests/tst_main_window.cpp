@@ -1,7 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QAction>
+#include <QColor>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QObject>
+#include <QPalette>
+#include <QPoint>
+#include <QRect>
+#include <QSignalSpy>
+#include <QString>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
 
 #include "caption_colours.h"
 #include "lone_board.h"

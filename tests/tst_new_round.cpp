@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QObject>
+#include <QString>
+#include <QTest>
 
 #include "lone_board.h"
 #include "random_source.h"

@@ -1,7 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QList>
+#include <QObject>
+#include <QSignalSpy>
+#include <QString>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
 
 #include <chrono>
 #include <functional>

@@ -1,7 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QTest>
 
 #include "score_file_error.h"
 #include "score_file_format.h"

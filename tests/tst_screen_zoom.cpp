@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QObject>
+#include <QTest>
 
 #include "screen_zoom.h"
 

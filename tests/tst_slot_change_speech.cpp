@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QObject>
+#include <QString>
+#include <QTest>
 
 #include "slot_symbols.h"
 #include "spoken_board.h"

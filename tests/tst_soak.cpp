@@ -1,7 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QApplication>
+#include <QObject>
+#include <QString>
+#include <QTest>
+#include <QWidget>
 
 #include "game_fixture.h"
 #include "score_file_error.h"

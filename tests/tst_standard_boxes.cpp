@@ -1,13 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QObject>
+#include <QPoint>
 #include <QPushButton>
 #include <QScreen>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
 
 #include <stdexcept>
 

@@ -1,7 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QApplication>
+#include <QList>
+#include <QPushButton>
+#include <QRect>
+#include <QSize>
+#include <QSpinBox>
+#include <QString>
+#include <QTest>
+#include <QWidget>
 
 #include "caption_colours.h"
 #include "desktop_metrics.h"

@@ -1,7 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QObject>
+#include <QString>
+#include <QTest>
+#include <QWidget>
 
 #include "about_window.h"
 #include "caption_colours.h"

@@ -1,12 +1,37 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QByteArray>
+#include <QChar>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLatin1Char>
+#include <QLatin1String>
 #include <QLineEdit>
+#include <QList>
+#include <QMetaObject>
+#include <QObject>
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <QSpinBox>
+#include <QString>
+#include <QStringList>
+#include <QStyle>
 #include <QStyleOptionSpinBox>
+#include <QTest>
+#include <QWheelEvent>
+#include <QWidget>
 
 #include "caption_colours.h"
 #include "desktop_metrics.h"

@@ -1,8 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QColor>
 #include <QCryptographicHash>
-#include <QtTest>
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QSize>
+#include <QTest>
 
 #include "tile_pictures.h"
 

@@ -1,8 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QIODevice>
+#include <QLatin1String>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QtEndian>
 
 #include "error_display.h"

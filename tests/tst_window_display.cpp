@@ -1,9 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QtTest>
-
+#include <QApplication>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QString>
+#include <QTest>
+#include <QWidget>
 
 #include "error_display.h"
 #include "modal_script.h"
