@@ -16,6 +16,7 @@ folders=$("$root/scripts/check-layers.sh" --folders | cut -d/ -f1 | sort -u | pa
 files=("^$root/($folders|tests)/")
 (( $# )) && files=("$@")
 version=$(compgen -c clang-tidy- | sed -n 's/^clang-tidy-\([0-9]*\)$/\1/p' | sort -n | tail -1)
-echo "check-tidy: $(clang-tidy${version:+-$version} --version | grep -m1 -o 'version [0-9.]*')"
-run-clang-tidy${version:+-$version} -clang-tidy-binary "$(command -v clang-tidy${version:+-$version})" \
+tidy=clang-tidy${version:+-$version}
+echo "check-tidy: $("$tidy" --version | grep -m1 -o 'version [0-9.]*')"
+"run-$tidy" -clang-tidy-binary "$(command -v "$tidy")" \
     -p "$build" -quiet -j "$(nproc)" -header-filter="/($folders|tests|bench)/([^/]+/)?[^/]*\.h\$" "${files[@]}"

@@ -23,7 +23,8 @@ first_offered() {
     echo "${@: -1}"
 }
 
-missing=() choices=()
+# Each line not met, as its alternatives.
+unmet=()
 for name in "$@"; do
     [[ -f "$lists/$name.txt" ]] || { echo "install-deps.sh: no package list '$name' in $lists" >&2; exit 2; }
     while read -r line; do
@@ -33,30 +34,26 @@ for name in "$@"; do
         for package in "${alternatives[@]}"; do
             installed "$package" && met=true
         done
-        $met && continue
-        if (( ${#alternatives[@]} == 1 )); then
-            missing+=("${alternatives[0]}")
-        else
-            choices+=("${alternatives[*]}")
-        fi
+        $met || unmet+=("${alternatives[*]}")
     done <"$lists/$name.txt"
 done
 
-(( ${#missing[@]} + ${#choices[@]} == 0 )) && exit 0
+(( ${#unmet[@]} == 0 )) && exit 0
 
 as_root=()
 if (( EUID != 0 )); then
     if ! command -v sudo >/dev/null; then
         echo "Kwintor needs these Debian packages, and installing them needs root. As root, run:" >&2
-        echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]} ${choices[*]##* }" >&2
+        echo "  apt-get update && apt-get install --no-install-recommends ${unmet[*]##* }" >&2
         exit 1
     fi
     as_root=(sudo)
 fi
 "${as_root[@]}" apt-get update
-for choice in "${choices[@]}"; do
-    # shellcheck disable=SC2086 # a choice is its alternatives, split on blanks
-    missing+=("$(first_offered $choice)")
+missing=()
+for line in "${unmet[@]}"; do
+    # shellcheck disable=SC2086 # the alternatives, split on blanks
+    missing+=("$(first_offered $line)")
 done
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
