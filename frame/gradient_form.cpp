@@ -22,8 +22,11 @@ EdgeRect FromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.wid
 
 }  // namespace
 
+// A window with an owner is its dialog: Qt names the owner to X11 window
+// managers (WM_TRANSIENT_FOR), which keep the window above it, for dialogs
+// alone.
 TGradientForm::TGradientForm(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    : QWidget(parent, (parent != nullptr ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint)
     , layout_(new QVBoxLayout(this))
     , clientArea_(new QWidget(this))
 {

@@ -41,6 +41,7 @@ class TGradientForm : public QWidget {
     Q_OBJECT
 
 public:
+    // With a parent the window is its dialog, which the desktop keeps above it.
     explicit TGradientForm(QWidget* parent = nullptr);
 
     QString Caption() const { return caption_; }

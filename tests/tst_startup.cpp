@@ -58,9 +58,13 @@ void StartupTest::windowsAreCreatedHiddenAndTheGameStarts()
         QCOMPARE(Form3->windowTitle(), QStringLiteral("Opcje "));
         QCOMPARE(Form4->windowTitle(), QStringLiteral("O programie"));
         QCOMPARE(naj2->windowTitle(), QStringLiteral("Lista najlepszych :"));
-        // The desktop keeps the others above the board.
-        for (QWidget* window : std::initializer_list<QWidget*> {Form2, Form3, Form4, naj2})
+        // The desktop keeps the others above the board: X11 learns the owner
+        // of a dialog alone, and none may gain the desktop's frame.
+        for (QWidget* window : std::initializer_list<QWidget*> {Form2, Form3, Form4, naj2}) {
             QCOMPARE(window->parentWidget(), Form1);
+            QCOMPARE(window->windowType(), Qt::Dialog);
+            QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+        }
         QCOMPARE(DialogOwner(), Form1);
     }
     QVERIFY(!Form1 && !naj2);

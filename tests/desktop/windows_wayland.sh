@@ -7,7 +7,7 @@
 # screenshot of the X display shows what weston composed. The board's
 # toplevel carries its own caption; the game-over box of a game given up
 # from the keyboard is a child toplevel of the board (xdg_toplevel.set_parent)
-# and stays above it when the board is clicked.
+# and stays above it when the board is clicked; so is the about window.
 # Run: KWINTOR_BINARY=build/windows/game/kwintor bash tests/desktop/windows_wayland.sh
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -36,6 +36,13 @@ titled() { [[ -n $(toplevel_titled "$1") ]]; }
 # Whether the client made the xdg_toplevel of id CHILD a child of the one of id PARENT.
 parent_set() {
     grep -q -- "-> xdg_toplevel[@#]$1\.set_parent(xdg_toplevel[@#]$2)" "$protocol"
+}
+
+destroyed() { grep -q -- "-> xdg_toplevel[@#]$1\.destroy()" "$protocol"; }
+
+# Whether weston last gave the game the keyboard rather than took it away.
+keyboard_entered() {
+    grep -E "wl_keyboard[@#][0-9]+\.(enter|leave)\(" "$protocol" | tail -n 1 | grep -q '\.enter('
 }
 
 # Pointer buttons weston delivered to the game, pressed and released.
@@ -142,4 +149,16 @@ timeout_seconds=10 wait_until settled board-clicked || fail "the screen did not 
 same box-shown board-clicked || fail "the game-over box did not stay above the board clicked"
 echo "PASS: the game-over box stays above the board clicked"
 process_gone "$game_pid" && fail "the game ended with the box"
+
+# The about window, from Pomoc in the menu by the keyboard, belongs to the
+# board as well.
+xdotool key Escape
+timeout_seconds=10 wait_until destroyed "$box" || fail "the game-over box did not close"
+# weston hands the keyboard back a moment after the box has gone.
+timeout_seconds=10 wait_until keyboard_entered || fail "the keyboard did not come back to the board"
+xdotool key alt Right Right Return
+timeout_seconds=10 wait_until titled 'O programie' || fail "no about window from the keyboard"
+about=$(toplevel_titled 'O programie')
+parent_set "$about" "$board" || fail "the about window, xdg_toplevel $about, is not a child of the board"
+echo "PASS: the about window, xdg_toplevel $about, is a child of the board"
 echo "PASS: windows on Wayland"

@@ -5,7 +5,8 @@
 # window manager shows is the window's own caption; the game-over box and
 # the option and best-scores dialogs are transient for the board, offer no
 # minimising and stay above the board when it is clicked; the box is wide
-# enough for its caption; "Pomoc" brings back a minimised about window.
+# enough for its caption; the about window minimises and comes back with
+# the board, and stays above it through a game over.
 # The frame: a maximised window's caption meets the screen's top and its
 # close button the corner pixel; a caption drag moves the window exactly
 # with the pointer, from its first pixel, and a double click on the caption
@@ -63,12 +64,6 @@ hidden() { property "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
 not_hidden() { ! hidden "$1"; }
 
 gone() { ! xdotool search --onlyvisible --pid "$game_pid" --name . | grep -qx "$1"; }
-
-# Where a window lies on the screen, as "left top width height".
-bounds() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-        /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
-}
 
 at_bounds() { [[ $(bounds "$1") == "$2" ]]; }
 
@@ -172,11 +167,25 @@ wait_until gone "$scores" || fail "the best-scores dialog did not close"
 click_at "${menu_pomoc[@]}"
 about=$(window_named 'O programie') || fail "no about window"
 check "the about window's title is its caption" title_is "$about" 'O programie'
+check "the about window is transient for the board" transient_for "$about" "$board"
 xdotool windowminimize --sync "$about"
-check "the about window minimises by itself" hidden "$about"
+check "the about window minimises" hidden "$about"
+# openbox minimises a dialog with the window it belongs to, and restores both.
+check "the board minimises with the about window" hidden "$board"
 xdotool windowactivate --sync "$board"
 click_at "${menu_pomoc[@]}"
-check "Pomoc brings the minimised about window back" wait_until not_hidden "$about"
+check "the about window comes back with the board" wait_until not_hidden "$about"
+
+# Giving up raises the board and its game-over box: the about window must
+# stay above the board, not be left behind it once the box is gone. The
+# first game is over: F2 starts another.
+new_game_key=$(key_code F2) || fail "no key types F2"
+xdotool key "$new_game_key"
+click_at "${give_up[@]}"
+box=$(window_named "$application_title") || fail "no game-over box with the about window open"
+xdotool windowactivate --sync "$box" key Escape
+wait_until gone "$box" || fail "the game-over box did not close"
+check "the about window stays above the board through a game over" viewable_above "$about" "$board"
 
 xdotool windowactivate --sync "$about"
 read -r left top width height <<<"$(bounds "$about")"
