@@ -13,8 +13,15 @@ namespace kwintor {
 // as Qt's X11 platform scales it.
 std::optional<ScreenSize> ProbeX11Screen();
 
-// The first output of the Wayland compositor in WAYLAND_DISPLAY, its
-// current mode divided by the output's scale.
-std::optional<ScreenSize> ProbeWaylandScreen();
+// What the Wayland compositor in WAYLAND_DISPLAY tells a client before it
+// opens a window: its first output, the current mode divided by the
+// output's scale, and whether it offers to draw the windows' frames.
+struct WaylandDesktop {
+    std::optional<ScreenSize> screen;
+    bool drawsFrames = false;
+};
+
+// Nothing where no compositor answers.
+std::optional<WaylandDesktop> ProbeWaylandDesktop();
 
 }  // namespace kwintor

@@ -55,8 +55,8 @@ std::optional<ScreenSize> ProbeScreenBeforeApplication()
     switch (PlatformQtWillUse()) {
     case Platform::Wayland:
         // Without a compositor Qt falls back to X11, and so does the probe.
-        if (auto screen = ProbeWaylandScreen())
-            return screen;
+        if (auto desktop = ProbeWaylandDesktop())
+            return desktop->screen;
         return ProbeX11Screen();
     case Platform::X11: return ProbeX11Screen();
     case Platform::Other: break;

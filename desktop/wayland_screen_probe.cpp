@@ -14,13 +14,14 @@ namespace kwintor {
 
 namespace {
 
-// What the compositor tells of the first output it names.
+// What the compositor tells of the first output it names, and of itself.
 struct OutputFacts {
     wl_output* output = nullptr;
     int32_t width = 0;
     int32_t height = 0;
     int32_t scale = 1;
     bool turned = false;  // a quarter turn swaps the mode's sides
+    bool decorationManager = false;
 };
 
 void OnGeometry(void* data, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t, const char*, const char*,
@@ -50,6 +51,10 @@ const wl_output_listener OutputListener {OnGeometry, OnMode, OnDone, OnScale, nu
 void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version)
 {
     auto* facts = static_cast<OutputFacts*>(data);
+    // Either protocol lets a client ask the compositor for its frame.
+    if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0 ||
+        std::strcmp(interface, "org_kde_kwin_server_decoration_manager") == 0)
+        facts->decorationManager = true;
     if (facts->output || std::strcmp(interface, wl_output_interface.name) != 0)
         return;
     // Version 2 brings the scale; nothing later is needed.
@@ -68,7 +73,7 @@ struct Disconnect {
 
 }  // namespace
 
-std::optional<ScreenSize> ProbeWaylandScreen()
+std::optional<WaylandDesktop> ProbeWaylandDesktop()
 {
     const std::unique_ptr<wl_display, Disconnect> display(wl_display_connect(nullptr));
     if (!display)
@@ -82,12 +87,16 @@ std::optional<ScreenSize> ProbeWaylandScreen()
     if (facts.output)
         wl_output_destroy(facts.output);
     wl_registry_destroy(registry);
-    if (!answered || facts.width <= 0 || facts.height <= 0)
+    if (!answered)
         return std::nullopt;
-    if (facts.turned)
-        std::swap(facts.width, facts.height);
-    return ScreenSize {static_cast<double>(facts.width) / facts.scale,
-                       static_cast<double>(facts.height) / facts.scale};
+    WaylandDesktop desktop {.screen = std::nullopt, .drawsFrames = facts.decorationManager};
+    if (facts.width > 0 && facts.height > 0) {
+        if (facts.turned)
+            std::swap(facts.width, facts.height);
+        desktop.screen = ScreenSize {static_cast<double>(facts.width) / facts.scale,
+                                     static_cast<double>(facts.height) / facts.scale};
+    }
+    return desktop;
 }
 
 }  // namespace kwintor

@@ -12,6 +12,7 @@
 #include "desktop_metrics.h"
 #include "main_window.h"
 #include "najlepsi.h"
+#include "platform_choice.h"
 #include "screen_zoom.h"
 #include "start_level_dialog.h"
 #include "test_difficulty_dialog.h"
@@ -63,6 +64,7 @@ KwintorWindows::~KwintorWindows()
 // are initialised.
 int RunKwintor(int argc, char* argv[])
 {
+    ChoosePlatformBeforeApplication();
     ZoomToScreen();
     QApplication application(argc, argv);
     SetUpApplication(application);

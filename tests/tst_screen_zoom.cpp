@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTest>
 
+#include "platform_choice.h"
 #include "screen_zoom.h"
 
 using namespace kwintor;
@@ -14,6 +15,8 @@ class ScreenZoomTest : public QObject {
 private slots:
     void zoomFitsTheScreen_data();
     void zoomFitsTheScreen();
+    void platformSuitsTheDesktop_data();
+    void platformSuitsTheDesktop();
 };
 
 void ScreenZoomTest::zoomFitsTheScreen_data()
@@ -41,6 +44,34 @@ void ScreenZoomTest::zoomFitsTheScreen()
     QFETCH(double, height);
     QFETCH(double, zoom);
     QCOMPARE(BoardZoom({width, height}), zoom);
+}
+
+void ScreenZoomTest::platformSuitsTheDesktop_data()
+{
+    QTest::addColumn<bool>("platformChosen");
+    QTest::addColumn<bool>("waylandSession");
+    QTest::addColumn<bool>("compositorAnswered");
+    QTest::addColumn<bool>("drawsFrames");
+    QTest::addColumn<bool>("xwayland");
+    QTest::addColumn<bool>("onX");
+    QTest::newRow("GNOME: no frames, Xwayland") << false << true << true << false << true << true;
+    QTest::newRow("Plasma draws frames") << false << true << true << true << true << false;
+    QTest::newRow("no Xwayland to go to") << false << true << true << false << false << false;
+    QTest::newRow("the player chose the platform") << true << true << true << false << true << false;
+    QTest::newRow("no compositor answers: Qt decides") << false << true << false << false << true << false;
+    QTest::newRow("an X11 session") << false << false << false << false << true << false;
+}
+
+void ScreenZoomTest::platformSuitsTheDesktop()
+{
+    QFETCH(bool, platformChosen);
+    QFETCH(bool, waylandSession);
+    QFETCH(bool, compositorAnswered);
+    QFETCH(bool, drawsFrames);
+    QFETCH(bool, xwayland);
+    QFETCH(bool, onX);
+    QCOMPARE(PreferXwayland({platformChosen, waylandSession, compositorAnswered, drawsFrames, xwayland}),
+             onX);
 }
 
 QTEST_GUILESS_MAIN(ScreenZoomTest)
