@@ -73,6 +73,20 @@ find_board() {
 # The screen's pixel for the board's own X Y, once find_board has run.
 on_board() { echo "$((board_left + $1)) $((board_top + $2))"; }
 
+# Where a window lies on the screen, frame left out, as "left top width height".
+bounds() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
+}
+
+# Whether WINDOW is viewable and stacked above OTHER.
+viewable_above() {
+    local stacking
+    stacking="$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*#//'),"
+    xwininfo -id "$1" | grep -q 'Map State: IsViewable' &&
+        [[ $stacking == *" $(printf '0x%x' "$2"),"*" $(printf '0x%x' "$1"),"* ]]
+}
+
 # Starts the game on the X display in a working folder seeded with its data
 # files; the arguments are NAME=value settings of its environment.
 start_game() {

@@ -1,0 +1,219 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The game on GNOME Shell, Debian's default desktop, started headless on a
+# 1920x1080 virtual monitor with its Xwayland, as a GNOME session starts a
+# program: no platform chosen. Mutter draws no frames for Wayland windows,
+# so the game opens on the X server, where Mutter frames its boxes. With
+# the shell's own pointer and keys: the menu turns the sound off; a tile
+# dragged into its slot lands there; the caption's buttons restore,
+# maximise and minimise the board; given up, the game-over box comes
+# centred on the board under GNOME's frame, the board's caption inactive
+# behind it, and once its OK button closes it the board's caption is
+# active again; "Pomoc" shows the about window above the board under its
+# own caption alone.
+# Run: KWINTOR_BINARY=build/debug/game/kwintor bash tests/desktop/gnome_shell.sh
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/common.sh"
+
+shell() { /usr/bin/python3 "$here/gnome_shell_client.py" "$@"; }
+
+# The colour of one pixel of the last picture, as #RRGGBB.
+pixel() { convert "$scratch/screen.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1; }
+
+# The active caption runs from dark red to blue, the inactive one is grey:
+# near its left end it is red.
+caption_active() {
+    local colour
+    colour=$(pixel "$((left + 300))" "$((top + 6))")
+    (( 16#${colour:1:2} > 16#${colour:3:2} + 40 ))
+}
+caption_inactive() { ! caption_active; }
+# Focus may come a moment after the window: asked of fresh pictures.
+becomes_active() { picture && caption_active; }
+soon() { timeout_seconds=5 wait_until "$@"; }
+
+picture() { shell shot "$scratch/screen.png"; }
+
+# title_bar_rows X Y: the first and last row of the first light band (red
+# above 208) in column X, from 80 rows above Y to 160 below; nothing if
+# there is none.
+title_bar_rows() {
+    convert "$scratch/screen.png" -crop "1x240+$1+$(($2 - 80))" +repage -depth 8 txt:- | awk -v top="$(($2 - 80))" '
+        /^[0-9]/ { split($1, place, ","); row = top + place[2]; sub(/^[^(]*\(/, ""); light = $0 + 0 > 208
+                   if (light && first == "") first = row
+                   if (light && ended == "") last = row
+                   if (!light && first != "") ended = 1 }
+        END { if (first != "") print first, last }'
+}
+
+# The game's boxes carry its title, which the board's window names too.
+# Mutter 48 draws frames in a client of its own, whose frame windows carry
+# the framed window's title: the class tells the game's own.
+window_named() {
+    local window
+    for window in $(xdotool search --onlyvisible --name "^$1\$" | grep -vx "$board"); do
+        xprop -id "$window" WM_CLASS | grep -q '"kwintor"$' && echo "$window" && return
+    done
+}
+box_window() { window_named 'Kwintor-matematyczny test'; }
+box_shown() { [[ -n $(box_window) ]]; }
+box_gone() { [[ -z $(box_window) ]]; }
+
+# GNOME 49 and later refuse the shell's screenshots to the screenshot
+# tool's name, which this test takes its pictures as: CTest counts it
+# skipped there.
+shell_version=$(gnome-shell --version | grep -o '[0-9]\+' | head -n 1)
+if (( shell_version >= 49 )); then
+    echo "SKIP: GNOME Shell $shell_version takes no screenshots for this test"
+    exit 77
+fi
+use_private_session
+# The shell wants a system bus too; a second session bus stands in for it.
+start_session_bus
+DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
+start_session_bus
+export DBUS_SYSTEM_BUS_ADDRESS XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME
+# Mutter 48 starts Xwayland only where X's socket folder exists, as a
+# booted system's tmpfiles make it; a fresh test system has none.
+[[ -d /tmp/.X11-unix ]] || mkdir -m 1777 /tmp/.X11-unix
+# GNOME 51 no longer knows the session manager, nor the option to leave it.
+session_manager_off=()
+gnome-shell --help 2>&1 | grep -q -- --sm-disable && session_manager_off=(--sm-disable)
+start_logged shell gnome-shell --headless --wayland --wayland-display=kwintor-shell \
+    --virtual-monitor 1920x1080 "${session_manager_off[@]}"
+shell ready || fail "GNOME Shell did not start: $(tail -n 20 "$scratch/shell.log")"
+shell_x_display() { sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$scratch/shell.log" | grep .; }
+display=$(wait_until shell_x_display) || fail "GNOME Shell named no X display: $(tail -n 20 "$scratch/shell.log")"
+export DISPLAY=$display WAYLAND_DISPLAY=kwintor-shell
+XAUTHORITY=$(echo "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
+export XAUTHORITY
+
+# No platform: the game chooses, as when started from GNOME's menu.
+start_game QT_QPA_PLATFORM= QT_LOGGING_RULES='kwintor.platform.debug=true;kwintor.zoom.debug=true'
+board=$(game_window) || fail "the game showed no window on the shell's X server: $(cat "$scratch/game.log")"
+check "the game chose the X server beside a compositor that draws no frames" \
+    grep -q 'draws no frames' "$scratch/game.log"
+check "the game zoomed for the 1920x1080 screen" grep -q 'zoom 2$' "$scratch/game.log"
+read -r left top width height <<<"$(bounds "$board")"
+check "the board is maximised below the top bar (${left} ${top} ${width} ${height})" \
+    test "$left" -eq 0 -a "$top" -gt 0 -a "$width" -eq 1920 -a "$((top + height))" -eq 1080
+
+# At zoom 2 the board's 640 x 442 design stands centred in the maximised
+# window below its caption and menu, 34 logical pixels together.
+board_x() { echo $((left + (width - 1280) / 2 + 2 * $1)); }
+board_y() { echo $((top + 68 + (height - 68 - 884) / 2 + 2 * $1)); }
+
+# A box of the game's: framed by GNOME, centred on the board, the board's
+# caption inactive behind it; pressed OK (at its bottom middle), it goes
+# and the board's caption is active again. PICTURE names the screenshot.
+check_box() {
+    local what=$1 picture_name=$2 box box_left box_top box_width box_height
+    wait_until box_shown || fail "no $what: $(cat "$scratch/game.log")"
+    box=$(box_window)
+    sleep 1
+    picture
+    cp "$scratch/screen.png" "${KWINTOR_GNOME_SHOTS:-$scratch}/$picture_name"
+    read -r box_left box_top box_width box_height <<<"$(bounds "$box")"
+    # GNOME's title bar is light, right above the box's own silver (a
+    # quarter in, away from its rounded corners).
+    local rows=()
+    read -r -a rows <<<"$(title_bar_rows "$((box_left + box_width / 4))" "$box_top")"
+    check "GNOME frames the $what with its title bar (rows ${rows[*]}; the box from row $box_top)" \
+        test "${#rows[@]}" -eq 2 -a "$((box_top - ${rows[1]:-0}))" -ge 1 -a "$((box_top - ${rows[1]:-0}))" -le 2
+    local offset=$((box_left + box_width / 2 - left - width / 2))
+    check "the $what is centred on the board (${offset} px off)" test "$offset" -ge -20 -a "$offset" -le 20
+    check "the board's caption is inactive behind the $what" caption_inactive
+    shell click "$((box_left + box_width / 2))" "$((box_top + box_height - 45))"
+    check "the $what's OK button closes it" wait_until box_gone
+    check "the board's caption is active again after the $what" soon becomes_active
+}
+
+check "the board's caption is active" soon becomes_active
+# Opcje → Dźwięk, its third item, turns the sound off first: with no sound
+# server, the sound library would start one of its own.
+# The game's windows, named or not: the menu's popup has no name.
+visible_windows() { xdotool search --all --onlyvisible --pid "$game_pid" --name '' | wc -l; }
+windows_before=$(visible_windows)
+menu_open() { (( $(visible_windows) > windows_before )); }
+shell click "$((left + 112))" "$((top + 55))"
+wait_until menu_open || fail "the Opcje menu did not open"
+shell click "$((left + 140))" "$((top + 168))"
+menu_closed() { (( $(visible_windows) == windows_before )); }
+wait_until menu_closed || fail "the Opcje menu did not close"
+
+# The middles of the "+" tile and of the first slot.
+slot_x=$(board_x 88) slot_y=$(board_y 88)
+# The player's points as drawn, to tell a drop that solved the round (the
+# next round's slots are empty) from one that did not land.
+points_drawn() { convert "$scratch/screen.png" -crop "80x60+$(board_x 277)+$(board_y 228)" +repage -format '%#' info:; }
+landed() { [[ $(pixel "$slot_x" "$slot_y") == '#FF0000' || $(points_drawn) != "$points_before" ]]; }
+# F2 starts a new game first, so that the level's clock cannot end the game
+# while a busy machine drives it.
+shell keys F2
+sleep 0.5
+picture
+points_before=$(points_drawn)
+shell drag "$(board_x 40)" "$(board_y 232)" "$slot_x" "$slot_y"
+sleep 0.5
+picture
+cp "$scratch/screen.png" "${KWINTOR_GNOME_SHOTS:-$scratch}/gnome-dropped.png"
+check "a plus tile dragged by the shell's pointer lands in the first slot" landed
+
+# The caption's own buttons, through the shell's pointer. At zoom
+# 2 its buttons lie 16 pixels down, their middles 89, 56 and 21 pixels in
+# from the window's right edge.
+state() { xprop -id "$board" _NET_WM_STATE; }
+maximised() { state | grep -q MAXIMIZED_VERT; }
+restored() { ! maximised; }
+minimised() { state | grep -q _NET_WM_STATE_HIDDEN; }
+shown() { ! minimised; }
+caption_button() { shell click "$((left + width - $1))" "$((top + 16))"; }
+shell keys F2
+# The state changes before the shell gives the window its new place: the
+# place is taken once two readings half a second apart agree.
+settled_bounds() {
+    local before now
+    now=$(bounds "$board")
+    until [[ $now == "${before:-}" ]]; do
+        before=$now
+        sleep 0.5
+        now=$(bounds "$board")
+    done
+    echo "$now"
+}
+caption_button 56
+check "the caption's middle button restores the board" wait_until restored
+read -r left top width height <<<"$(settled_bounds)"
+caption_button 56
+check "the caption's middle button maximises the board again" wait_until maximised
+read -r left top width height <<<"$(settled_bounds)"
+caption_button 89
+check "the caption's left button minimises the board" wait_until minimised
+xdotool windowactivate "$board"
+check "the minimised board comes back when activated" wait_until shown
+check "the board's caption is active once it is back" soon becomes_active
+
+# "Poddaję grę": the game ends at the clock's next tick.
+shell keys F2
+shell click "$(board_x 552)" "$(board_y 244)"
+check_box "game-over box" gnome-game-over.png
+# "Pomoc" shows the about window above the board under its own caption
+# alone: GNOME draws no title bar over a window that asks for none.
+about_shown() { [[ -n $(window_named 'O programie') ]]; }
+shell click "$((left + 196))" "$((top + 55))"
+wait_until about_shown || fail "Pomoc showed no about window"
+about=$(window_named 'O programie')
+sleep 0.5
+picture
+cp "$scratch/screen.png" "${KWINTOR_GNOME_SHOTS:-$scratch}/gnome-about.png"
+check "the about window stands above the board" viewable_above "$about" "$board"
+read -r box_left box_top box_width box_height <<<"$(bounds "$about")"
+# GNOME's title bar would be light where the board is silver.
+dark_above() { local colour; colour=$(pixel "$((box_left + box_width / 4))" "$((box_top - $1))"); (( 16#${colour:1:2} <= 208 )); }
+no_title_bar() { dark_above 8 && dark_above 24; }
+check "GNOME draws no title bar over the about window's own caption" no_title_bar
+
+fail_if_any_check_failed
+echo "PASS: the game on GNOME Shell"

@@ -1,0 +1,162 @@
+# SPDX-FileCopyrightText: 2026 The Kwintor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""What a test asks of a headless GNOME Shell over its session bus.
+
+    gnome_shell_client.py ready            waits for the shell and leaves its overview
+    gnome_shell_client.py shot FILE        a picture of the whole screen, as PNG
+    gnome_shell_client.py click X Y        the left button pressed and let go at X Y
+    gnome_shell_client.py drag X Y TO_X TO_Y   the left button dragged from X Y to TO_X TO_Y
+    gnome_shell_client.py keys KEY...      keys pressed and let go one after another (Tab, space, Return, Escape, Down, F2)
+
+The pointer and the keys are Mutter's remote-desktop input, which reaches
+programs as a player's own does. Without a screen-cast stream it moves
+the pointer only by steps: it goes to the bottom-right corner first, where
+GNOME has no hot corner, and from there to X Y.
+"""
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+
+SHELL = "org.gnome.Shell"
+REMOTE = "org.gnome.Mutter.RemoteDesktop"
+LEFT_BUTTON = 0x110  # BTN_LEFT
+KEYSYMS = {"Tab": 0xFF09, "space": 0x20, "Return": 0xFF0D, "Escape": 0xFF1B, "Down": 0xFF54, "F2": 0xFFBF}
+BEYOND_ANY_SCREEN = 100000.0
+
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+
+
+def call(name, path, interface, method, arguments=None, timeout_ms=20000):
+    return bus.call_sync(name, path, interface, method, arguments, None, Gio.DBusCallFlags.NONE, timeout_ms, None)
+
+
+def overview_active():
+    try:
+        reply = call(SHELL, "/org/gnome/Shell", "org.freedesktop.DBus.Properties", "Get",
+                     GLib.Variant("(ss)", (SHELL, "OverviewActive")))
+    except GLib.Error:
+        return None  # not yet on the bus
+    return reply.unpack()[0]
+
+
+def wait_for(condition, what):
+    deadline = time.monotonic() + 60
+    while not condition():
+        if time.monotonic() > deadline:
+            sys.exit(f"GNOME Shell did not {what} within 60 s")
+        time.sleep(0.1)
+
+
+def ready():
+    # It starts on its overview, which would cover every window: once it
+    # shows, it is closed.
+    wait_for(lambda: overview_active() is True, "open its overview")
+    call(SHELL, "/org/gnome/Shell", "org.freedesktop.DBus.Properties", "Set",
+         GLib.Variant("(ssv)", (SHELL, "OverviewActive", GLib.Variant("b", False))))
+    wait_for(lambda: overview_active() is False, "close its overview")
+
+
+def shot(path):
+    # The shell serves screenshots to the screenshot tool's name alone.
+    call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+         GLib.Variant("(su)", ("org.gnome.Screenshot", 4)))
+    done, _ = call(SHELL + ".Screenshot", "/org/gnome/Shell/Screenshot", SHELL + ".Screenshot", "Screenshot",
+                   GLib.Variant("(bbs)", (False, False, path))).unpack()
+    if not done:
+        sys.exit("the shell took no screenshot")
+
+
+class Input:
+    """One remote-desktop session, for one gesture."""
+
+    def __init__(self):
+        self.path = call(REMOTE, "/org/gnome/Mutter/RemoteDesktop", REMOTE, "CreateSession").unpack()[0]
+        self.session(("Start", None))
+
+    def session(self, *requests):
+        for method, arguments in requests:
+            call(REMOTE, self.path, REMOTE + ".Session", method, arguments)
+
+    def move_to(self, x, y):
+        # A new session's first motions may come before the shell's virtual
+        # pointer is ready and go nowhere: the move is made until X sees the
+        # pointer there.
+        corner_x, corner_y = screen_corner()
+        deadline = time.monotonic() + 10
+        while pointer_on_x() != (x, y):
+            if time.monotonic() > deadline:
+                sys.exit(f"the pointer did not reach {x} {y}")
+            self.session(("NotifyPointerMotionRelative", GLib.Variant("(dd)", (BEYOND_ANY_SCREEN, BEYOND_ANY_SCREEN))),
+                         ("NotifyPointerMotionRelative", GLib.Variant("(dd)", (x - corner_x, y - corner_y))))
+            time.sleep(0.2)
+
+    def drag_by(self, dx, dy):
+        # A first step away starts the drag, as a player's hand does; the
+        # rest goes in a few steps.
+        steps = [(10.0, -10.0)] + [((dx - 10) / 4, (dy + 10) / 4)] * 4
+        for step in steps:
+            self.session(("NotifyPointerMotionRelative", GLib.Variant("(dd)", step)))
+            time.sleep(0.1)
+
+    def button(self, pressed):
+        self.session(("NotifyPointerButton", GLib.Variant("(ib)", (LEFT_BUTTON, pressed))))
+        time.sleep(0.1)
+
+    def key(self, name):
+        for pressed in (True, False):
+            self.session(("NotifyKeyboardKeysym", GLib.Variant("(ub)", (KEYSYMS[name], pressed))))
+        time.sleep(0.1)
+
+    def close(self):
+        self.session(("Stop", None))
+
+
+def pointer_on_x():
+    """Where the shell's X server sees the pointer."""
+    place = dict(line.split("=") for line in
+                 subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True, text=True,
+                                check=True).stdout.split())
+    return int(place["X"]), int(place["Y"])
+
+
+def screen_corner():
+    """The bottom-right pixel of the one virtual monitor."""
+    state = call("org.gnome.Mutter.DisplayConfig", "/org/gnome/Mutter/DisplayConfig",
+                 "org.gnome.Mutter.DisplayConfig", "GetCurrentState").unpack()
+    x, y, _, _, _, _, _ = state[2][0]
+    for mode in state[1][0][1]:
+        if mode[6].get("is-current"):
+            return x + mode[1] - 1, y + mode[2] - 1
+    sys.exit("the shell names no current mode")
+
+
+def main():
+    command, arguments = sys.argv[1], sys.argv[2:]
+    if command == "ready":
+        ready()
+    elif command == "shot":
+        shot(arguments[0])
+    elif command in ("click", "drag", "keys"):
+        gesture = Input()
+        if command == "keys":
+            for name in arguments:
+                gesture.key(name)
+        else:
+            points = [int(value) for value in arguments]
+            gesture.move_to(*points[:2])
+            gesture.button(True)
+            if command == "drag":
+                gesture.drag_by(points[2] - points[0], points[3] - points[1])
+            gesture.button(False)
+        gesture.close()
+    else:
+        sys.exit(__doc__)
+
+
+main()
