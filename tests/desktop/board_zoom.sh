@@ -183,22 +183,12 @@ start_openbox_desktop() {
     window=$(game_window) || true
 }
 
-# weston fades in from black once its panel is up.
-weston_shows() {
-    import -window root "$scratch/weston.png"
-    [[ $(convert "$scratch/weston.png" -format "%[hex:p{$((screen[0] / 2)),$((screen[1] / 2))}]" info:) != 000000 ]]
-}
-
 # weston's window on an X display, and the game logging the Wayland
-# protocol, which says how large weston wants its window. A window
-# maximised before the panel is up takes the panel's rows too.
+# protocol, which says how large weston wants its window.
 start_weston_desktop() {
     shift
     start_xvfb "${screen[0]}x${screen[1]}x24"
-    start_logged weston weston --backend=x11-backend.so --use-pixman \
-        --width="${screen[0]}" --height="${screen[1]}" --socket=kwintor
-    wait_until test -S "$XDG_RUNTIME_DIR/kwintor" || fail "weston did not start: $(cat "$scratch/weston.log")"
-    wait_until weston_shows || fail "weston showed nothing: $(cat "$scratch/weston.log")"
+    start_weston "${screen[0]}" "${screen[1]}"
     start_game QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=kwintor WAYLAND_DEBUG=1 "$@"
 }
 

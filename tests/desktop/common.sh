@@ -87,6 +87,21 @@ viewable_above() {
         [[ $stacking == *" $(printf '0x%x' "$2"),"*" $(printf '0x%x' "$1"),"* ]]
 }
 
+# weston in a WIDTH×HEIGHT window of the X display, on the socket "kwintor",
+# once it shows: it fades in from black when its panel is up, and a window
+# maximised before that takes the panel's rows too.
+start_weston() {
+    local width=$1 height=$2
+    start_logged weston weston --backend=x11-backend.so --use-pixman \
+        --width="$width" --height="$height" --socket=kwintor
+    wait_until test -S "$XDG_RUNTIME_DIR/kwintor" || fail "weston did not start: $(cat "$scratch/weston.log")"
+    wait_until weston_shows "$width" "$height" || fail "weston showed nothing: $(cat "$scratch/weston.log")"
+}
+weston_shows() {
+    import -window root "$scratch/weston.png"
+    [[ $(convert "$scratch/weston.png" -format "%[hex:p{$(($1 / 2)),$(($2 / 2))}]" info:) != 000000 ]]
+}
+
 # Starts the game on the X display in a working folder seeded with its data
 # files; the arguments are NAME=value settings of its environment.
 start_game() {

@@ -104,6 +104,13 @@ same() {
     [[ $differing == 0 ]]
 }
 
+# Whether NAME.png and OTHER.png agree within GEOMETRY.
+same_within() {
+    local name
+    for name in "$2" "$3"; do convert "$scratch/$name.png" -crop "$1" +repage "$scratch/$name-part.png"; done
+    same "$2-part" "$3-part"
+}
+
 # Two screenshots a moment apart that agree: whatever was coming has come.
 settled() {
     shoot earlier
@@ -117,8 +124,7 @@ not_board() { convert "$scratch/$1.png" -trim -format '%wx%h%O' info:; }
 
 use_private_session
 start_xvfb 1024x768x24
-start_logged weston weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --socket=kwintor
-wait_until test -S "$XDG_RUNTIME_DIR/kwintor" || fail "weston did not start: $(cat "$scratch/weston.log")"
+start_weston 1024 768
 start_game "$at_design_size" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=kwintor WAYLAND_DEBUG=1
 
 timeout_seconds=20 wait_until titled Kwintor || fail "the board showed no title of its own"
@@ -135,7 +141,7 @@ echo "PASS: the game-over box, xdg_toplevel $box, is a child of the board"
 
 timeout_seconds=10 wait_until box_shown || fail "the game-over box did not show"
 timeout_seconds=10 wait_until settled box-shown || fail "the screen did not settle with the box"
-read -r width left <<<"$(not_board box-shown | sed 's/x[0-9]*+/ /; s/+.*//')"
+IFS='x+' read -r width height left top <<<"$(not_board box-shown)"
 echo "the game-over box shows at $(not_board box-shown) of the lower screen"
 # weston places windows anywhere: plain board on the other side of the box.
 (( left + width / 2 > 512 )) && click_x=60 || click_x=960
@@ -146,7 +152,9 @@ timeout_seconds=5 wait_until more_buttons_than "$((buttons + 1))" ||
 # weston draws the pointer itself: what it shows has settled once the
 # pointer has left for its resting place, out of the picture.
 timeout_seconds=10 wait_until settled board-clicked || fail "the screen did not settle after the click"
-same box-shown board-clicked || fail "the game-over box did not stay above the board clicked"
+# Qt's stand-in title bar repaints active or inactive late on a busy
+# machine: the box's lower half tells whether it stayed above.
+same_within "${width}x$((height / 2))+$left+$((top + height / 2))" box-shown board-clicked || fail "the game-over box did not stay above the board clicked"
 echo "PASS: the game-over box stays above the board clicked"
 process_gone "$game_pid" && fail "the game ended with the box"
 
