@@ -3,7 +3,6 @@
 
 #include "platform_choice.h"
 
-#include <QByteArray>
 #include <QLoggingCategory>
 
 #include "screen_probe.h"
@@ -14,32 +13,48 @@ namespace {
 
 Q_LOGGING_CATEGORY(PlatformLog, "kwintor.platform", QtCriticalMsg)
 
+}  // namespace
+
 SessionFacts ReadSession()
 {
     SessionFacts session;
-    session.platformChosen = !qgetenv("QT_QPA_PLATFORM").isEmpty();
+    session.chosenPlatform = qgetenv("QT_QPA_PLATFORM").split(';').constFirst().split(':').constFirst();
     session.waylandSession = qgetenv("XDG_SESSION_TYPE") == "wayland";
     session.x11DisplayOffered = !qgetenv("DISPLAY").isEmpty();
-    if (!session.platformChosen && session.waylandSession && session.x11DisplayOffered) {
+    const bool mayOpenOnWayland = session.chosenPlatform.isEmpty()
+        ? session.waylandSession
+        : session.chosenPlatform.startsWith("wayland");
+    if (mayOpenOnWayland) {
         if (const auto desktop = ProbeWaylandDesktop()) {
             session.compositorAnswered = true;
             session.compositorDrawsFrames = desktop->drawsFrames;
+            session.compositorScreen = desktop->screen;
         }
     }
     return session;
 }
 
-}  // namespace
-
 bool PreferXwayland(const SessionFacts& session)
 {
-    return !session.platformChosen && session.waylandSession && session.compositorAnswered &&
+    return session.chosenPlatform.isEmpty() && session.waylandSession && session.compositorAnswered &&
         !session.compositorDrawsFrames && session.x11DisplayOffered;
 }
 
-void ChoosePlatformBeforeApplication()
+Platform PlatformQtWillUse(const SessionFacts& session)
 {
-    if (!PreferXwayland(ReadSession()))
+    const QByteArray& chosen = session.chosenPlatform;
+    if (!chosen.isEmpty())
+        return chosen.startsWith("wayland") ? Platform::Wayland
+            : chosen == "xcb"               ? Platform::X11
+                                            : Platform::Other;
+    if (PreferXwayland(session))
+        return Platform::X11;
+    return session.waylandSession ? Platform::Wayland : Platform::X11;
+}
+
+void ChoosePlatformBeforeApplication(const SessionFacts& session)
+{
+    if (!PreferXwayland(session))
         return;
     qCDebug(PlatformLog) << "the compositor draws no frames: the game opens on its X server";
     // Should the X server turn the game away, Qt goes on to Wayland.

@@ -3,16 +3,27 @@
 
 #pragma once
 
+#include <QByteArray>
+
+#include <optional>
+
+#include "screen_zoom.h"
+
 namespace kwintor {
 
 // What the session tells a program before it opens a window.
 struct SessionFacts {
-    bool platformChosen = false;  // QT_QPA_PLATFORM says it
+    QByteArray chosenPlatform;  // the player's first choice in QT_QPA_PLATFORM
     bool waylandSession = false;
     bool compositorAnswered = false;
     bool compositorDrawsFrames = false;
     bool x11DisplayOffered = false;  // the desktop runs Xwayland for its X programs
+    std::optional<ScreenSize> compositorScreen;
 };
+
+// Reads the environment and asks the Wayland compositor, where the game may
+// open on it, once for everything start-up needs to know of it.
+SessionFacts ReadSession();
 
 // Whether the game opens its windows through the desktop's X server rather
 // than on Wayland itself: where the compositor draws no frames (GNOME's
@@ -21,8 +32,14 @@ struct SessionFacts {
 // them and centres them on the board. The player's own choice stands.
 bool PreferXwayland(const SessionFacts& session);
 
+enum class Platform { X11, Wayland, Other };
+
+// Which of Qt's platforms the application object is going to load: the
+// player's choice, else ours, else the session's kind, as Qt decides.
+Platform PlatformQtWillUse(const SessionFacts& session);
+
 // Must run before the application object is made, which reads the platform
 // once.
-void ChoosePlatformBeforeApplication();
+void ChoosePlatformBeforeApplication(const SessionFacts& session);
 
 }  // namespace kwintor

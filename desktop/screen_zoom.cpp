@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform_choice.h"
 #include "screen_probe.h"
 
 namespace kwintor {
@@ -28,20 +29,6 @@ constexpr double ZoomStep = 0.25;
 // The screens the board was designed for show it as it was.
 bool DesignedFor(ScreenSize screen) { return screen.width <= 800 && screen.height <= 600; }
 
-enum class Platform { X11, Wayland, Other };
-
-// Which of Qt's platforms the application object is going to load: the
-// player's choice first, then the session's kind, as Qt decides.
-Platform PlatformQtWillUse()
-{
-    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM").split(';').constFirst().split(':').constFirst();
-    if (!chosen.isEmpty())
-        return chosen.startsWith("wayland") ? Platform::Wayland
-            : chosen == "xcb"               ? Platform::X11
-                                            : Platform::Other;
-    return qgetenv("XDG_SESSION_TYPE") == "wayland" ? Platform::Wayland : Platform::X11;
-}
-
 bool PlayerChoseScale()
 {
     return qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ||
@@ -50,13 +37,13 @@ bool PlayerChoseScale()
 
 // Asks the display Qt is about to open for the size of its screen; nothing
 // where no display answers or the platform is not a desktop's.
-std::optional<ScreenSize> ProbeScreenBeforeApplication()
+std::optional<ScreenSize> ProbeScreenBeforeApplication(const SessionFacts& session)
 {
-    switch (PlatformQtWillUse()) {
+    switch (PlatformQtWillUse(session)) {
     case Platform::Wayland:
         // Without a compositor Qt falls back to X11, and so does the probe.
-        if (auto desktop = ProbeWaylandDesktop())
-            return desktop->screen;
+        if (session.compositorAnswered)
+            return session.compositorScreen;
         return ProbeX11Screen();
     case Platform::X11: return ProbeX11Screen();
     case Platform::Other: break;
@@ -75,13 +62,13 @@ double BoardZoom(ScreenSize screen)
     return std::max(1.0, std::floor(fitting / ZoomStep) * ZoomStep);
 }
 
-void ZoomToScreen()
+void ZoomToScreen(const SessionFacts& session)
 {
     if (PlayerChoseScale()) {
         qCDebug(ZoomLog) << "the player's scale factor stands: zoom 1";
         return;
     }
-    const std::optional<ScreenSize> screen = ProbeScreenBeforeApplication();
+    const std::optional<ScreenSize> screen = ProbeScreenBeforeApplication(session);
     if (!screen) {
         qCDebug(ZoomLog) << "no screen to measure: zoom 1";
         return;

@@ -5,6 +5,8 @@
 
 namespace kwintor {
 
+struct SessionFacts;
+
 // A screen's size in the platform's logical pixels: its pixels divided by
 // the ratio the desktop itself scales by.
 struct ScreenSize {
@@ -20,6 +22,6 @@ double BoardZoom(ScreenSize screen);
 // Must run before the application object is made, which reads the factor
 // once: zooms the game for the screen it opens on, unless the player has
 // chosen Qt's scale factor already.
-void ZoomToScreen();
+void ZoomToScreen(const SessionFacts& session);
 
 }  // namespace kwintor

@@ -64,8 +64,9 @@ KwintorWindows::~KwintorWindows()
 // are initialised.
 int RunKwintor(int argc, char* argv[])
 {
-    ChoosePlatformBeforeApplication();
-    ZoomToScreen();
+    const SessionFacts session = ReadSession();
+    ChoosePlatformBeforeApplication(session);
+    ZoomToScreen(session);
     QApplication application(argc, argv);
     SetUpApplication(application);
     KwintorWindows windows;

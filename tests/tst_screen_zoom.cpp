@@ -70,7 +70,8 @@ void ScreenZoomTest::platformSuitsTheDesktop()
     QFETCH(bool, drawsFrames);
     QFETCH(bool, xwayland);
     QFETCH(bool, onX);
-    QCOMPARE(PreferXwayland({platformChosen, waylandSession, compositorAnswered, drawsFrames, xwayland}),
+    QCOMPARE(PreferXwayland({QByteArray(platformChosen ? "wayland" : ""), waylandSession, compositorAnswered,
+                             drawsFrames, xwayland, {}}),
              onX);
 }
 
