@@ -71,9 +71,11 @@ def ready():
 
 
 def shot(path):
-    # The shell serves screenshots to the screenshot tool's name alone.
+    # The shell serves screenshots to a few names alone, of which GNOME 49
+    # dropped the screenshot tool's: the desktop portal's backend has one in
+    # every release.
     call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
-         GLib.Variant("(su)", ("org.gnome.Screenshot", 4)))
+         GLib.Variant("(su)", ("org.freedesktop.impl.portal.desktop.gnome", 4)))
     done, _ = call(SHELL + ".Screenshot", "/org/gnome/Shell/Screenshot", SHELL + ".Screenshot", "Screenshot",
                    GLib.Variant("(bbs)", (False, False, path))).unpack()
     if not done:
