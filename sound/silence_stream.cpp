@@ -75,7 +75,7 @@ struct SilenceStream::Connection {
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    void Reconnect()
+    void EnsurePlaying()
     {
         if (!loop)
             return;
@@ -154,7 +154,8 @@ struct SilenceStream::Connection {
         pa_stream_set_write_callback(stream, &Connection::Refill, this);
         const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_FIX_RATE | PA_STREAM_FIX_CHANNELS);
         if (pa_stream_connect_playback(stream, nullptr, &buffer, flags, nullptr, nullptr) < 0)
-            qCWarning(SilenceLog, "the sound server took no silence: %s", pa_strerror(pa_context_errno(context)));
+            qCWarning(SilenceLog, "the sound server took no silence: %s",
+                      pa_strerror(pa_context_errno(context)));
     }
 
     static void Refill(pa_stream* stream, std::size_t bytes, void* self)
@@ -174,7 +175,7 @@ void SilenceStream::Play()
 {
     if (!connection_)
         connection_ = std::make_unique<Connection>();
-    connection_->Reconnect();
+    connection_->EnsurePlaying();
 }
 
 void SilenceStream::Stop() { connection_.reset(); }
