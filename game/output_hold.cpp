@@ -62,11 +62,8 @@ bool OutputHold::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::Show:
     case QEvent::Hide:
-    case QEvent::WindowStateChange:
-        Update();
-        break;
-    default:
-        break;
+    case QEvent::WindowStateChange: Update(); break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }
