@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Times a drop on the board to its sound at the default sink, on a PulseAudio
 # and then on a PipeWire of its own, each with two null sinks of which the
-# second is the default, as the sound-server test starts them:
+# second is the default, as the sound-server test starts them with sinks
+# that sleep when idle; then the drops after 10 s of quiet and the idle
+# game's CPU share with its output held:
 #   bench/drop_sound.sh [--json-dir DIR] [--drops N]
 # With --json-dir, each server's latencies go to DIR/drop_sound_SERVER.json.
 # Needs no display: the board is headless. Exits 2 when a drop was not
@@ -34,7 +36,7 @@ server_label() {
 status=0
 for server in pulseaudio pipewire; do
     use_sound_server_session "$server"
-    "start_$server"
+    "start_$server" sleeping
     label=$(server_label "$server")
     echo "$label:"
     output=()

@@ -18,6 +18,7 @@ class NoSound : public kwintor::WavePlayback {
 public:
     void Open(const QString&) override { }
     void Play() override { }
+    void KeepAwake(bool) override { }
 };
 
 }  // namespace

@@ -88,6 +88,7 @@ TForm1::TForm1(Settings& settings, std::unique_ptr<WavePlayback> player, Periodi
     Timer1 = new PeriodicTimer(std::chrono::seconds(1), this, clock);
     ConnectCommands();
     FormCreate();
+    outputHold_ = std::make_unique<OutputHold>(*this, *Dwik1, *grajek);
 }
 
 TForm1::~TForm1() = default;

@@ -19,6 +19,7 @@
 #include "equation.h"
 #include "gradient_form.h"
 #include "label.h"
+#include "output_hold.h"
 #include "periodic_timer.h"
 #include "picture_box.h"
 #include "settings.h"
@@ -165,6 +166,8 @@ private:
     void AnswerQuestion(BoardQuestion question);
 
     Settings& settings_;
+    // After grajek, so that it lets the output go before the output ends.
+    std::unique_ptr<OutputHold> outputHold_;
 
     // The round on the board: the test dialog may change the operand count
     // before the next round shows it.

@@ -214,9 +214,21 @@ OutputAnswer CanberraOutput::Ask()
 
 void CanberraOutput::Play(const std::string& path)
 {
+    // A server that started late or came back is held from this drop on.
+    if (awake_)
+        silence_.Play();
     std::lock_guard lock(worker_->mutex);
     worker_->pending = PlayRequest {path};
     worker_->changed.notify_all();
+}
+
+void CanberraOutput::KeepAwake(bool awake)
+{
+    awake_ = awake;
+    if (awake_)
+        silence_.Play();
+    else
+        silence_.Stop();
 }
 
 }  // namespace kwintor

@@ -27,6 +27,11 @@ public:
     // Stops the sound still playing and starts the wave file at `path`
     // (absolute); returns at once. Failures to play are not reported.
     virtual void Play(const std::string& path) = 0;
+
+    // Keeps the output from sleeping between sounds while `awake`, since a
+    // sleeping output loses the start of the next sound to its waking.
+    // Quiet when it cannot: an output with no sleep has nothing to do.
+    virtual void KeepAwake(bool /*awake*/) { }
 };
 
 }  // namespace kwintor

@@ -51,4 +51,6 @@ void EventSoundPlayback::Play()
         output_->Play(QFile::encodeName(openFile_).toStdString());
 }
 
+void EventSoundPlayback::KeepAwake(bool awake) { output_->KeepAwake(awake); }
+
 }  // namespace kwintor

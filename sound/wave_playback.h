@@ -26,6 +26,10 @@ public:
     // Starts the open sound and returns at once; a failure to start is the
     // device's business and is not reported. With no sound open, does nothing.
     virtual void Play() = 0;
+
+    // Keeps the output awake between sounds while `awake`, so that none
+    // loses its start to the output's waking; never reports a failure.
+    virtual void KeepAwake(bool awake) = 0;
 };
 
 // Wave playback on the desktop's sound output.
@@ -35,6 +39,7 @@ public:
 
     void Open(const QString& fileName) override;
     void Play() override;
+    void KeepAwake(bool awake) override;
 
 private:
     std::unique_ptr<SoundOutput> output_;

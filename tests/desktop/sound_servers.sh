@@ -7,7 +7,10 @@
 # must each be heard whole at the default sink's monitor (as long and as
 # loud as paplay's playing of the same file there) and not at all at the
 # other sink; a server that comes after the game is found at the next drop,
-# one that goes away is reported in the error box.
+# one that goes away is reported in the error box. On a server that puts
+# idle sinks to sleep, the game keeps the default one awake while its board
+# is shown with the sound on, so that a drop after thinking is heard whole,
+# and lets it sleep once the sound is off or the board minimised.
 # Run: KWINTOR_BINARY=build/debug/game/kwintor bash tests/desktop/sound_servers.sh
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -52,6 +55,14 @@ error_box_shown() {
 }
 
 focus_board() { xdotool windowactivate --sync "$game_window_id"; }
+
+# Opcje → Dźwięk switches the sound off or on.
+switch_sound() {
+    focus_board
+    xdotool key alt+g Right Down Down Return
+}
+
+sink_becomes() { wait_until sink_is "$@"; }
 
 # Each key is one drop on the slot in focus; every round starts with the
 # focus on its first slot and an operator key never leaves the slots.
@@ -152,6 +163,37 @@ play_before_server_starts() {
     stop_sound_server
 }
 
+# No pacat keeps these sinks awake: only the game does. A recorder would
+# too, so none runs until the held sink has been checked.
+hold_sleeping_output() {
+    local server=$1 name=$2
+    local recordings="$scratch/$server"
+    echo "== $name: the output held awake while the player thinks"
+    use_sound_server_session "$server-sleeping"
+    "start_$server" sleeping
+    start_board
+    keyboard_drops KP_Add
+    sleep 8
+    check "$name: after a drop and 8 s of thinking the default sink is running" sink_is second RUNNING
+    check "$name: the other sink sleeps" sink_is first SUSPENDED
+
+    start_recording second "$recordings/after-pause.raw"
+    sleep "$drop_spacing"
+    keyboard_drops KP_Subtract
+    stop_recordings
+    check "$name: the drop after the pause is heard whole" \
+        heard_whole 1 "$recordings/after-pause.raw" "$recordings/paplay.raw"
+
+    switch_sound
+    check "$name: with the sound off the default sink sleeps" sink_becomes second SUSPENDED
+    switch_sound
+    check "$name: with the sound on again it runs" sink_becomes second RUNNING
+    xdotool windowminimize "$game_window_id"
+    check "$name: with the board minimised it sleeps" sink_becomes second SUSPENDED
+    stop_process "$game_pid"
+    stop_sound_server
+}
+
 use_private_session
 start_xvfb
 start_openbox
@@ -160,6 +202,7 @@ sox -n -r 22050 -c 1 -b 16 "$short_sound" synth 0.02 sine 660 vol 0.5
 for server in pulseaudio:PulseAudio pipewire:PipeWire; do
     play_on_running_server "${server%%:*}" "${server#*:}"
     play_before_server_starts "${server%%:*}" "${server#*:}"
+    hold_sleeping_output "${server%%:*}" "${server#*:}"
 done
 
 fail_if_any_check_failed

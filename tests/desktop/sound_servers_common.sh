@@ -4,9 +4,11 @@
 # Sourced after common.sh by what plays the game's sound on a real server:
 # a PulseAudio, or a PipeWire with pipewire-pulse and WirePlumber, each with
 # its own runtime folder and session bus and two null sinks, "first" and
-# "second", of which the second is the default, both kept running so that
-# their monitors record all along. Clients, the game among them, find it
-# through PULSE_SERVER; every process is stopped by its id.
+# "second", of which the second is the default. The sinks are kept running,
+# so that their monitors record all along, unless the server is started
+# with "sleeping": then they are put to sleep when idle, as on a player's
+# desktop. Clients, the game among them, find it through PULSE_SERVER;
+# every process is stopped by its id.
 
 sound_server_pids=()
 
@@ -47,28 +49,39 @@ keep_sinks_running() {
     done
 }
 
+# The state of SINK as pactl names it: RUNNING, IDLE or SUSPENDED.
+sink_state() { pactl list short sinks 2>/dev/null | awk -v sink="$1" '$2 == sink {print $NF}'; }
+
+sink_is() { [[ $(sink_state "$1") == "$2" ]]; }
+
+# make_sinks_ready [sleeping]
 make_sinks_ready() {
     wait_until sinks_are_there || fail "the null sinks did not appear: $(pactl list short sinks 2>&1)"
     pactl set-default-sink second
     wait_until second_is_default || fail "the second sink did not become the default"
-    keep_sinks_running
+    [[ ${1:-} == sleeping ]] || keep_sinks_running
 }
 
 # As root PulseAudio loads no default script: only the modules named here.
+# Sleeping sinks are suspended after 2 s idle, sooner than a player's 5 s.
+# start_pulseaudio [sleeping]
 start_pulseaudio() {
+    local sleep_when_idle=()
+    [[ ${1:-} != sleeping ]] || sleep_when_idle=(-L "module-suspend-on-idle timeout=2")
     mkdir -p "$XDG_RUNTIME_DIR/pulse"
     start_sound_process pulseaudio pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
         -L "module-native-protocol-unix auth-anonymous=1 socket=${PULSE_SERVER#unix:}" \
-        -L "module-null-sink sink_name=first" -L "module-null-sink sink_name=second"
+        -L "module-null-sink sink_name=first" -L "module-null-sink sink_name=second" "${sleep_when_idle[@]}"
     wait_until server_answers || fail "PulseAudio did not start: $(cat "$scratch/pulseaudio.log")"
-    make_sinks_ready
+    make_sinks_ready "$@"
 }
 
 pipewire_answers() { pw-cli info 0 >/dev/null 2>&1; }
 
 # pipewire-pulse listens on $XDG_RUNTIME_DIR/pulse/native, where
 # PULSE_SERVER points; the sinks are made through it as a player's
-# pactl would make them.
+# pactl would make them. WirePlumber puts an idle sink to sleep after 5 s.
+# start_pipewire [sleeping]
 start_pipewire() {
     start_sound_process pipewire pipewire
     wait_until pipewire_answers || fail "PipeWire did not start: $(cat "$scratch/pipewire.log")"
@@ -77,7 +90,7 @@ start_pipewire() {
     wait_until server_answers || fail "pipewire-pulse did not start: $(cat "$scratch/pipewire-pulse.log")"
     pactl load-module module-null-sink sink_name=first >/dev/null
     pactl load-module module-null-sink sink_name=second >/dev/null
-    make_sinks_ready
+    make_sinks_ready "$@"
 }
 
 # Stops the server's processes, newest first, and waits until its socket

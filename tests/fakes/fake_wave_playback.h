@@ -20,8 +20,10 @@ public:
         opened << fileName;
     }
     void Play() override { ++plays; }
+    void KeepAwake(bool awake) override { keptAwake = awake; }
 
     QString failure;  // when set, Open throws it
     QStringList opened;
     int plays = 0;
+    bool keptAwake = false;
 };
