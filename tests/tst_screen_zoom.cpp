@@ -70,8 +70,12 @@ void ScreenZoomTest::platformSuitsTheDesktop()
     QFETCH(bool, drawsFrames);
     QFETCH(bool, xwayland);
     QFETCH(bool, onX);
-    QCOMPARE(PreferXwayland({QByteArray(platformChosen ? "wayland" : ""), waylandSession, compositorAnswered,
-                             drawsFrames, xwayland, {}}),
+    QCOMPARE(PreferXwayland({QByteArray(platformChosen ? "wayland" : ""),
+                             waylandSession,
+                             compositorAnswered,
+                             drawsFrames,
+                             xwayland,
+                             {}}),
              onX);
 }
 
