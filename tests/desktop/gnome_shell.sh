@@ -72,6 +72,11 @@ box_shown() { [[ -n $(box_window) ]]; }
 box_gone() { [[ -z $(box_window) ]]; }
 
 use_private_session
+# Mutter 48 and later frame X windows through a GTK program, which takes the
+# title bar's buttons from GTK's settings: a GNOME session hands it the
+# desktop's layout, a close button alone.
+mkdir -p "$HOME/.config/gtk-4.0"
+printf '[Settings]\ngtk-decoration-layout=appmenu:close\n' >"$HOME/.config/gtk-4.0/settings.ini"
 # The shell wants a system bus too; a second session bus stands in for it.
 start_session_bus
 DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
