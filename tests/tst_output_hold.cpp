@@ -62,8 +62,8 @@ void OutputHoldTest::holds()
             QFAIL(qPrintable("no such step: " + step));
     }
     QCOMPARE(rule.Holds(now), held);
-    if (held && rule.ChangesAt())
-        QVERIFY(!rule.Holds(*rule.ChangesAt()));
+    if (const auto changesAt = rule.ChangesAt(); held && changesAt)
+        QVERIFY(!rule.Holds(*changesAt));
 }
 
 QTEST_MAIN(OutputHoldTest)
