@@ -17,7 +17,7 @@ namespace {
 Q_LOGGING_CATEGORY(SilenceLog, "kwintor.sound.silence", QtCriticalMsg)
 
 // The rate and channels follow the output (PA_STREAM_FIX_*), so nothing is
-// resampled; these only fill the sample spec until the server fixes them.
+// resampled; these only fill in the format until the server fixes them.
 constexpr pa_sample_spec Silence {PA_SAMPLE_S16NE, 48000, 2};
 // A second of buffer refilled twice a second: the server and the game wake
 // for it rarely, which keeps its cost far below a tenth of a percent of a

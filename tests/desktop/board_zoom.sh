@@ -139,7 +139,7 @@ drag_tile_to_slot() {
     # Opcje → Dźwięk turns the sound off: without a sound device a drop
     # either lands or brings a box instead, as the device's answer comes
     # within its patience or not.
-    xdotool key alt+g Right Down Down Return
+    switch_sound
     tile_red=$(red_pixels "$shot" "$(part_on_screen "${plus_tile[@]}")")
     points_red=$(red_pixels "$shot" "$(part_on_screen "${points[@]}")")
     read -r -a tile <<<"$(part_centre "${plus_tile[@]}")"

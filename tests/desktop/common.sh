@@ -102,6 +102,10 @@ weston_shows() {
     [[ $(convert "$scratch/weston.png" -format "%[hex:p{$(($1 / 2)),$(($2 / 2))}]" info:) != 000000 ]]
 }
 
+# Opcje → Dźwięk by the keyboard, in the game's window with the focus:
+# switches its sound off or on.
+switch_sound() { xdotool key alt+g Right Down Down Return; }
+
 # Starts the game on the X display in a working folder seeded with its data
 # files; the arguments are NAME=value settings of its environment.
 start_game() {

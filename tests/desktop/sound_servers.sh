@@ -56,12 +56,6 @@ error_box_shown() {
 
 focus_board() { xdotool windowactivate --sync "$game_window_id"; }
 
-# Opcje → Dźwięk switches the sound off or on.
-switch_sound() {
-    focus_board
-    xdotool key alt+g Right Down Down Return
-}
-
 sink_becomes() { wait_until sink_is "$@"; }
 
 # Each key is one drop on the slot in focus; every round starts with the
@@ -184,8 +178,10 @@ hold_sleeping_output() {
     check "$name: the drop after the pause is heard whole" \
         heard_whole 1 "$recordings/after-pause.raw" "$recordings/paplay.raw"
 
+    focus_board
     switch_sound
     check "$name: with the sound off the default sink sleeps" sink_becomes second SUSPENDED
+    focus_board
     switch_sound
     check "$name: with the sound on again it runs" sink_becomes second RUNNING
     xdotool windowminimize "$game_window_id"
