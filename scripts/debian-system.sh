@@ -50,13 +50,22 @@ take_prepared() {
     $ready
 }
 
-# in_debian_system DIR COMMAND…: runs the command as root in the system, in
-# a mount and process namespace of its own, so that the chroot's mounts and
-# every process the command leaves behind go when it ends.
+# in_debian_system [--isolated] DIR COMMAND…: runs the command as root in
+# the system, in a mount and process namespace of its own, so that the
+# chroot's mounts and every process the command leaves behind go when it
+# ends. With --isolated also in a network namespace of its own, offline:
+# the displays and servers that tests start listen on abstract sockets as
+# well, which all systems of one network namespace share, so that a client
+# could reach another system's display of the same number.
 in_debian_system() {
+    local network=()
+    if [[ $1 == --isolated ]]; then
+        network=(unshare --net)
+        shift
+    fi
     local system=$1
     shift
-    enter_debian_system "$system" chroot "$system" \
+    enter_debian_system "$system" "${network[@]}" chroot "$system" \
         env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         HOME=/root LANG=C.UTF-8 CI="${CI:-}" "$@"
 }

@@ -89,9 +89,13 @@ start_xvfb() {
 
 openbox_manages() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
+manages_or_gone() { openbox_manages || process_gone "$1"; }
+
 start_openbox() {
     start_logged openbox openbox --sm-disable
-    wait_until openbox_manages || fail "openbox did not start: $(cat "$scratch/openbox.log")"
+    if ! wait_until manages_or_gone "$last_pid" || ! openbox_manages; then
+        fail "openbox did not start: $(cat "$scratch/openbox.log"); the X server said: $(cat "$scratch/xvfb.log" 2>/dev/null)"
+    fi
 }
 
 # A D-Bus session bus of the test's own; a test may start one for each of

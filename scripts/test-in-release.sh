@@ -58,7 +58,7 @@ if $prepare_only || ! take_prepared "$system" "$purpose"; then
     fi
 fi
 copy_tree
-in_debian_system "$system" bash -c "cd /src && scripts/test.sh --without-load"
+in_debian_system --isolated "$system" bash -c "cd /src && scripts/test.sh --without-load"
 echo "test-in-release: the whole suite passed on $codename in $((SECONDS - started)) s"
 if $with_tidy; then
     in_debian_system "$system" bash -c "cd /src && scripts/check-tidy.sh"
