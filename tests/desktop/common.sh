@@ -102,6 +102,50 @@ weston_shows() {
     [[ $(convert "$scratch/weston.png" -format "%[hex:p{$(($1 / 2)),$(($2 / 2))}]" info:) != 000000 ]]
 }
 
+# What the tests that see the screen through the desktop's own screenshots
+# share; each defines picture(), which takes one into $scratch/screen.png,
+# and sets left and top to the board window's corner.
+
+# The colour of one pixel of the last picture, as #RRGGBB.
+pixel() { convert "$scratch/screen.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1; }
+
+# The active caption runs from dark red to blue, the inactive one is grey:
+# near its left end it is red.
+# shellcheck disable=SC2154 # left and top: set by the test
+caption_active() {
+    local colour
+    colour=$(pixel "$((left + 300))" "$((top + 6))")
+    (( 16#${colour:1:2} > 16#${colour:3:2} + 40 ))
+}
+caption_inactive() { ! caption_active; }
+# Focus may come a moment after the window: asked of fresh pictures.
+becomes_active() { picture && caption_active; }
+soon() { timeout_seconds=5 wait_until "$@"; }
+
+# At zoom 2 the board's 640 x 442 design stands centred in the maximised
+# window (width by height) below its caption and menu, 34 logical pixels
+# together.
+board_x() { echo $((left + (width - 1280) / 2 + 2 * $1)); }
+board_y() { echo $((top + 68 + (height - 68 - 884) / 2 + 2 * $1)); }
+# The player's points as drawn, to tell a drop that solved the round (the
+# next round's slots are empty) from one that did not land in the slot at
+# slot_x slot_y (the first one's middle).
+points_drawn() { convert "$scratch/screen.png" -crop "80x60+$(board_x 277)+$(board_y 228)" +repage -format '%#' info:; }
+# shellcheck disable=SC2154 # set by the test
+landed() { [[ $(pixel "$slot_x" "$slot_y") == '#FF0000' || $(points_drawn) != "$points_before" ]]; }
+
+# title_bar_rows X Y: the first and last row of the first light band (red
+# above 208) in column X, from 80 rows above Y to 160 below; nothing if
+# there is none.
+title_bar_rows() {
+    convert "$scratch/screen.png" -crop "1x240+$1+$(($2 - 80))" +repage -depth 8 txt:- | awk -v top="$(($2 - 80))" '
+        /^[0-9]/ { split($1, place, ","); row = top + place[2]; sub(/^[^(]*\(/, ""); light = $0 + 0 > 208
+                   if (light && first == "") first = row
+                   if (light && ended == "") last = row
+                   if (!light && first != "") ended = 1 }
+        END { if (first != "") print first, last }'
+}
+
 # Opcje → Dźwięk by the keyboard, in the game's window with the focus:
 # switches its sound off or on.
 switch_sound() { xdotool key alt+g Right Down Down Return; }

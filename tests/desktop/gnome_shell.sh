@@ -29,34 +29,7 @@ shell() {
     return "$status"
 }
 
-# The colour of one pixel of the last picture, as #RRGGBB.
-pixel() { convert "$scratch/screen.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1; }
-
-# The active caption runs from dark red to blue, the inactive one is grey:
-# near its left end it is red.
-caption_active() {
-    local colour
-    colour=$(pixel "$((left + 300))" "$((top + 6))")
-    (( 16#${colour:1:2} > 16#${colour:3:2} + 40 ))
-}
-caption_inactive() { ! caption_active; }
-# Focus may come a moment after the window: asked of fresh pictures.
-becomes_active() { picture && caption_active; }
-soon() { timeout_seconds=5 wait_until "$@"; }
-
 picture() { shell shot "$scratch/screen.png"; }
-
-# title_bar_rows X Y: the first and last row of the first light band (red
-# above 208) in column X, from 80 rows above Y to 160 below; nothing if
-# there is none.
-title_bar_rows() {
-    convert "$scratch/screen.png" -crop "1x240+$1+$(($2 - 80))" +repage -depth 8 txt:- | awk -v top="$(($2 - 80))" '
-        /^[0-9]/ { split($1, place, ","); row = top + place[2]; sub(/^[^(]*\(/, ""); light = $0 + 0 > 208
-                   if (light && first == "") first = row
-                   if (light && ended == "") last = row
-                   if (!light && first != "") ended = 1 }
-        END { if (first != "") print first, last }'
-}
 
 # The game's boxes carry its title, which the board's window names too.
 # Mutter 48 draws frames in a client of its own, whose frame windows carry
@@ -107,11 +80,6 @@ read -r left top width height <<<"$(bounds "$board")"
 check "the board is maximised below the top bar (${left} ${top} ${width} ${height})" \
     test "$left" -eq 0 -a "$top" -gt 0 -a "$width" -eq 1920 -a "$((top + height))" -eq 1080
 
-# At zoom 2 the board's 640 x 442 design stands centred in the maximised
-# window below its caption and menu, 34 logical pixels together.
-board_x() { echo $((left + (width - 1280) / 2 + 2 * $1)); }
-board_y() { echo $((top + 68 + (height - 68 - 884) / 2 + 2 * $1)); }
-
 # A box of the game's: framed by GNOME, centred on the board, the board's
 # caption inactive behind it; pressed OK (at its bottom middle), it goes
 # and the board's caption is active again. PICTURE names the screenshot.
@@ -150,12 +118,7 @@ shell click "$((left + 140))" "$((top + 168))"
 menu_closed() { (( $(visible_windows) == windows_before )); }
 wait_until menu_closed || fail "the Opcje menu did not close"
 
-# The middles of the "+" tile and of the first slot.
 slot_x=$(board_x 88) slot_y=$(board_y 88)
-# The player's points as drawn, to tell a drop that solved the round (the
-# next round's slots are empty) from one that did not land.
-points_drawn() { convert "$scratch/screen.png" -crop "80x60+$(board_x 277)+$(board_y 228)" +repage -format '%#' info:; }
-landed() { [[ $(pixel "$slot_x" "$slot_y") == '#FF0000' || $(points_drawn) != "$points_before" ]]; }
 # F2 starts a new game first, so that the level's clock cannot end the game
 # while a busy machine drives it.
 shell keys F2
