@@ -164,7 +164,7 @@ int main(int argc, char** argv)
     org_kde_kwin_fake_input_authenticate(session.input, "Kwintor's tests", "to play the game as a player");
     bool done = false;
     try {
-        done = Perform(session, std::span(argv + 1, argc - 1));
+        done = Perform(session, std::span(argv + 1, static_cast<size_t>(argc - 1)));
     } catch (const std::logic_error&) {
         std::fprintf(stderr, "fake_input: a place that is no number\n");
     }
