@@ -95,17 +95,11 @@ install_and_test() {
         # be enough to play.
         apt-get install --yes --no-install-recommends "./$1"
         apt-get install --yes --no-install-recommends autopkgtest desktop-file-utils appstream
-        # What the tests depend on, installed while the network is there.
-        apt-get satisfy --yes --no-install-recommends \
-            "$(sed -n "s/^Depends: //p" source/debian/tests/control | paste -sd,)"
-    ' check-package "$deb"
-    # shellcheck disable=SC2016 # the inner shell expands these
-    in_debian_system --isolated "$system" bash -euo pipefail -c '
         # The package is installed already: the tests get it, not a build.
         autopkgtest --no-built-binaries /packages/source/ -- null
-        desktop-file-validate "/usr/share/applications/$1.desktop"
-        appstreamcli validate --pedantic --no-net "/usr/share/metainfo/$1.metainfo.xml"
-    ' check-package "$app_id"
+        desktop-file-validate "/usr/share/applications/$2.desktop"
+        appstreamcli validate --pedantic --no-net "/usr/share/metainfo/$2.metainfo.xml"
+    ' check-package "$deb" "$app_id"
     echo "check-package: the $release package installed and passed its autopkgtests after $((SECONDS - started)) s"
 }
 

@@ -56,7 +56,8 @@ take_prepared() {
 # ends. With --isolated also in a network namespace of its own, offline:
 # the displays and servers that tests start listen on abstract sockets as
 # well, which all systems of one network namespace share, so that a client
-# could reach another system's display of the same number.
+# could reach another system's display of the same number. (The packages'
+# autopkgtests stay online: autopkgtest installs dpkg-dev's tools itself.)
 in_debian_system() {
     local network=()
     if [[ $1 == --isolated ]]; then
