@@ -6,8 +6,7 @@
 //
 //   fake_input click X Y               the left button pressed and let go at X Y
 //   fake_input drag X Y TO_X TO_Y      the left button dragged from X Y to TO_X TO_Y
-//   fake_input keys KEY...             each key pressed and let go in turn; alt+g
-//                                      holds Alt while g is typed
+//   fake_input keys KEY...             each key pressed and let go in turn
 //
 // KWin offers the protocol only to programs it trusts, or to all when it
 // runs with KWIN_WAYLAND_NO_PERMISSION_CHECKS=1.
@@ -15,7 +14,6 @@
 #include <linux/input-event-codes.h>
 #include <wayland-client.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -41,9 +39,9 @@ constexpr auto Pause = std::chrono::milliseconds(30);
 
 // The keys the tests type, by the names xdotool gives them.
 const std::map<std::string_view, uint32_t> KeyCodes {
-    {"F2", KEY_F2},       {"Return", KEY_ENTER}, {"Escape", KEY_ESC}, {"Down", KEY_DOWN},
-    {"Right", KEY_RIGHT}, {"alt", KEY_LEFTALT},  {"g", KEY_G},
-};
+    {"F2", KEY_F2}, {"Return", KEY_ENTER}, {"Down", KEY_DOWN}};
+
+constexpr const char* Usage = "usage: fake_input click X Y | drag X Y TO_X TO_Y | keys KEY...\n";
 
 struct Session {
     wl_display* display = nullptr;
@@ -83,31 +81,18 @@ void Button(const Session& session, uint32_t state)
     Settle(session);
 }
 
-void Key(const Session& session, uint32_t code, uint32_t state)
+bool Keys(const Session& session, std::span<char*> names)
 {
-    org_kde_kwin_fake_input_keyboard_key(session.input, code, state);
-    Settle(session);
-}
-
-// Each chord's keys pressed in turn and let go the other way round.
-bool Keys(const Session& session, std::span<char*> chords)
-{
-    for (const std::string_view chord : chords) {
-        std::vector<uint32_t> held;
-        for (size_t start = 0; start <= chord.size();) {
-            const size_t end = std::min(chord.find('+', start), chord.size());
-            const auto code = KeyCodes.find(chord.substr(start, end - start));
-            if (code == KeyCodes.end()) {
-                std::fprintf(stderr, "fake_input: no key named in '%.*s'\n", int(chord.size()), chord.data());
-                return false;
-            }
-            held.push_back(code->second);
-            start = end + 1;
+    for (const std::string_view name : names) {
+        const auto code = KeyCodes.find(name);
+        if (code == KeyCodes.end()) {
+            std::fprintf(stderr, "fake_input: no key named '%.*s'\n", int(name.size()), name.data());
+            return false;
         }
-        for (const uint32_t code : held)
-            Key(session, code, Pressed);
-        for (auto code = held.rbegin(); code != held.rend(); ++code)
-            Key(session, *code, Released);
+        for (const uint32_t state : {Pressed, Released}) {
+            org_kde_kwin_fake_input_keyboard_key(session.input, code->second, state);
+            Settle(session);
+        }
     }
     return true;
 }
@@ -135,7 +120,7 @@ bool Perform(const Session& session, std::span<char*> words)
         Button(session, Released);
         return true;
     }
-    std::fprintf(stderr, "usage: fake_input click X Y | drag X Y TO_X TO_Y | keys KEY...\n");
+    std::fputs(Usage, stderr);
     return false;
 }
 
@@ -144,7 +129,7 @@ bool Perform(const Session& session, std::span<char*> words)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: fake_input click X Y | drag X Y TO_X TO_Y | keys KEY...\n");
+        std::fputs(Usage, stderr);
         return 2;
     }
     Session session;
