@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 #include "error.h"
 
@@ -70,7 +71,31 @@ public:
     }
 };
 
+// Whether `window` is the window of `owner` or of a widget that `owner` owns.
+bool OwnedBy(const QWindow& window, const QWidget& owner)
+{
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() != &window)
+            continue;
+        for (; widget != nullptr; widget = widget->parentWidget())
+            if (widget == &owner)
+                return true;
+        return false;
+    }
+    return false;
+}
+
 }  // namespace
+
+void KeepModalWindowInFront()
+{
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* focused) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (focused == nullptr || modal == nullptr || OwnedBy(*focused, *modal))
+            return;
+        modal->activateWindow();
+    });
+}
 
 void ShowModal(QWidget& window)
 {

@@ -13,6 +13,11 @@ namespace kwintor {
 // windows take no input meanwhile. Throws Error when it is visible already.
 void ShowModal(QWidget& window);
 
+// Hands the keys back to the modal window whenever the desktop gives them
+// to a window it blocks, as a click on the board does on some compositors:
+// the window waiting for the player's answer keeps Return and Escape.
+void KeepModalWindowInFront();
+
 // Shows `window` without waiting, restored if it was minimised, and brings
 // it to the front.
 void ShowModeless(QWidget& window);

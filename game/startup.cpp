@@ -30,6 +30,7 @@ void SetUpApplication(QApplication& application)
     application.setFont(desktop::SansSerifFont(11));
     // The plus tile is the game's icon in every caption.
     application.setWindowIcon(QIcon(QPixmap::fromImage(TilePicture(OperatorCode::Plus))));
+    KeepModalWindowInFront();
 }
 
 // The main window's creation starts the first game, before the others exist.
