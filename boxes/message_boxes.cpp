@@ -9,8 +9,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -50,8 +53,24 @@ QLabel* PlainLabel(const QString& text)
     return label;
 }
 
+// A box with the raised edge of a classic window inside whatever frame the
+// desktop gives it: a compositor that paints no shadow, or a frame drawn
+// by Qt, would otherwise leave its grey face melting into the board's.
+class EdgedDialog : public QDialog {
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QDialog::paintEvent(event);
+        QPainter painter(this);
+        QStyleOptionFrame edge;
+        edge.initFrom(this);
+        edge.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &edge, this);
+        style()->drawPrimitive(QStyle::PE_FrameWindow, &edge, &painter, this);
+    }
+};
+
 // QMessageBox reports Escape and the window frame alike; the game tells them apart.
-class MessageDialog : public QDialog {
+class MessageDialog : public EdgedDialog {
 public:
     explicit MessageDialog(const QString& text);
 
@@ -129,7 +148,7 @@ int StandardMessageBox(const QString& text)
 QString StandardInputBox(const QString& caption, const QString& prompt, const QString& initialText,
                          const QValidator* validator)
 {
-    QDialog dialog;
+    EdgedDialog dialog;
     dialog.setObjectName(QStringLiteral("kwintorInputBox"));
     GiveToOwner(dialog);
     dialog.setWindowTitle(caption);

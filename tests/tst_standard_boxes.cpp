@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Kwintor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QObject>
+#include <QPalette>
 #include <QPoint>
 #include <QPushButton>
 #include <QScreen>
@@ -39,6 +42,8 @@ struct Looks {
     QStringList texts;
     QStringList buttons;
     bool hasIcon = false;
+    // Its outermost pixels differ from its face, which the board's has too.
+    bool edged = false;
 };
 
 Looks LooksOf(QWidget& box)
@@ -50,6 +55,10 @@ Looks LooksOf(QWidget& box)
     }
     for (const QPushButton* button : box.findChildren<QPushButton*>())
         looks.buttons << button->text();
+    const QImage picture = box.grab().toImage();
+    const QColor face = box.palette().color(QPalette::Window);
+    looks.edged = picture.pixelColor(1, 1) != face &&
+        picture.pixelColor(picture.width() - 1, picture.height() - 1) != face;
     return looks;
 }
 
@@ -166,6 +175,7 @@ void StandardBoxesTest::messageBoxLooks()
     QCOMPARE(looks.buttons, QStringList {QStringLiteral("OK")});
     QVERIFY(looks.texts.contains(QStringLiteral("Brawo!\nWynik: 12")));
     QVERIFY(!looks.hasIcon);
+    QVERIFY(looks.edged);
 }
 
 void StandardBoxesTest::inputBoxResults_data()
@@ -225,6 +235,7 @@ void StandardBoxesTest::inputBoxLooks()
     QCOMPARE(looks.buttons.size(), 2);
     QVERIFY(looks.buttons.contains(QStringLiteral("OK")));
     QVERIFY(looks.buttons.contains(QStringLiteral("Cancel")));
+    QVERIFY(looks.edged);
     QCOMPARE(selected, QStringLiteral("Gracz"));
     QVERIFY(editHasFocus);
 }
