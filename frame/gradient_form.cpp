@@ -12,6 +12,7 @@
 #include "caption_painter.h"
 #include "caption_update_guard.h"
 #include "desktop_metrics.h"
+#include "menu_anchors.h"
 #include "window_display.h"
 
 namespace kwintor {
@@ -248,6 +249,7 @@ bool TGradientForm::UsesGradient(bool active) const
 void TGradientForm::SetMenuBar(QMenuBar* menuBar)
 {
     menuBar->setCursor(Qt::ArrowCursor);
+    AnchorMenusBelowTitles(*menuBar);
     // A layout's own menu bar would sit on the caption, above the margins.
     layout_->insertWidget(0, menuBar);
 }

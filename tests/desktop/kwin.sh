@@ -82,12 +82,19 @@ check "the game zoomed for the 1920x1080 screen" grep -q 'zoom 2$' "$scratch/gam
 board_face() { [[ $(pixel "$1" "$2") == '#C0C0C0' ]]; }
 check "the board is maximised over the whole screen" board_face 1910 1070
 
-# Opcje, clicked, and its third item, Dźwięk, chosen by the keys, turn
-# the sound off: with no sound server, the sound library would start one
-# of its own. (KWin 6.7 with Qt 6.11 opens the popup over the menu bar,
-# where a click at the item's place misses it.)
+# Opcje opens right below its title, with Dźwięk's check mark third; a
+# click there turns the sound off: with no sound server, the sound library
+# would start one of its own. Opened again, Dźwięk has no mark.
+# inked GEOMETRY: some of the last picture's pixels there are near black.
+inked() { [[ $(convert "$scratch/screen.png" -crop "$1" -colorspace gray -threshold 30% -format '%[fx:mean < 0.95]' info:) == 1 ]]; }
+sound_marked() { inked 60x20+105+158 && inked 24x24+70+156; }
+sound_unmarked() { inked 60x20+105+158 && ! inked 24x24+70+156; }
 click 112 55
-"$fake_input" keys Down Down Down Return
+check "the Opcje menu opens below its title, Dźwięk marked" sound_marked
+click 140 168
+click 112 55
+check "a click at Dźwięk turns the sound off" sound_unmarked
+click 112 55
 # F2 starts a new game first, so that the level's clock cannot end the game
 # while a busy machine drives it.
 "$fake_input" keys F2
