@@ -5,12 +5,13 @@
 # Xwayland, as a Plasma session starts a program: no platform chosen.
 # KWin draws frames, so the game opens on Wayland, where KWin frames its
 # boxes with Breeze. With KWin's own pointer and keys (its fake-input
-# protocol): the menu turns the sound off; a tile dragged into its slot
-# lands there; the caption's buttons restore, maximise and minimise the
-# board; given up, the game-over box comes centred on the board under
-# Breeze's title bar alone, the board's caption inactive behind it, and
-# Return closes it; "Pomoc" shows the about window under its own caption
-# alone, and it stays above the board when the board is clicked.
+# protocol): the menu opens below its title and turns the sound off; a
+# tile dragged into its slot lands there; the caption's buttons restore,
+# maximise and minimise the board; given up, the game-over box comes
+# centred on the board under Breeze's title bar alone, the board's
+# caption inactive behind it, and Return closes it after a click at the
+# board; "Pomoc" shows the about window under its own caption alone, and
+# it stays above the board when the board is clicked.
 # KWin's output is a window on a virtual X display, whose pictures show
 # what KWin composed: KWin 6's purely virtual output paints with OpenGL
 # only on a GPU, and without one its screenshot service cancels every
