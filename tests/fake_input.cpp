@@ -38,8 +38,7 @@ constexpr int DragSteps = 12;
 constexpr auto Pause = std::chrono::milliseconds(30);
 
 // The keys the tests type, by the names xdotool gives them.
-const std::map<std::string_view, uint32_t> KeyCodes {
-    {"F2", KEY_F2}, {"Return", KEY_ENTER}, {"Down", KEY_DOWN}};
+const std::map<std::string_view, uint32_t> KeyCodes {{"F2", KEY_F2}, {"Return", KEY_ENTER}};
 
 constexpr const char* Usage = "usage: fake_input click X Y | drag X Y TO_X TO_Y | keys KEY...\n";
 
