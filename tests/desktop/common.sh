@@ -134,17 +134,23 @@ points_drawn() { convert "$scratch/screen.png" -crop "80x60+$(board_x 277)+$(boa
 # shellcheck disable=SC2154 # set by the test
 landed() { [[ $(pixel "$slot_x" "$slot_y") == '#FF0000' || $(points_drawn) != "$points_before" ]]; }
 
-# title_bar_rows X Y: the first and last row of the first light band (red
-# above 208) in column X, from 80 rows above Y to 160 below; nothing if
-# there is none.
-title_bar_rows() {
-    convert "$scratch/screen.png" -crop "1x240+$1+$(($2 - 80))" +repage -depth 8 txt:- | awk -v top="$(($2 - 80))" '
-        /^[0-9]/ { split($1, place, ","); row = top + place[2]; sub(/^[^(]*\(/, ""); light = $0 + 0 > 208
-                   if (light && first == "") first = row
-                   if (light && ended == "") last = row
-                   if (!light && first != "") ended = 1 }
-        END { if (first != "") print first, last }'
+# light_bands X Y LENGTH down|across: the runs of light pixels (red above
+# 208) along the strip of the last picture from X Y, one "first last" line
+# each, in rows or columns of the screen.
+light_bands() {
+    local size=${3}x1 down=0
+    [[ $4 == down ]] && size=1x$3 down=1
+    convert "$scratch/screen.png" -crop "$size+$1+$2" +repage -depth 8 txt:- | awk -v x="$1" -v y="$2" -v down="$down" '
+        /^[0-9]/ { split($1, place, ","); at = down ? y + place[2] : x + place[1]; sub(/^[^(]*\(/, "")
+                   light = $0 + 0 > 208
+                   if (light && first == "") first = at
+                   if (!light && first != "") { print first, at - 1; first = "" } }
+        END { if (first != "") print first, at }'
 }
+
+# title_bar_rows X Y: the first and last row of the first light band in
+# column X, from 80 rows above Y to 160 below; nothing if there is none.
+title_bar_rows() { light_bands "$1" "$(($2 - 80))" 240 down | head -n 1; }
 
 # Opcje → Dźwięk by the keyboard, in the game's window with the focus:
 # switches its sound off or on.

@@ -162,11 +162,7 @@ read -r -a rows <<<"$(title_bar_rows "$((box_left + box_width / 4))" "$((box_top
 # The box's edges, from the light run of the title bar's last row through
 # the changed region's middle: the region alone misses a strip narrower
 # than its erosion, as beside the game's icon on KWin 6.7.
-light_run() {
-    convert "$scratch/screen.png" -crop "1920x1+0+$1" +repage -depth 8 txt:- | awk -v middle="$2" '
-        /^[0-9]/ { split($1, place, ","); sub(/^[^(]*\(/, ""); light[place[1] + 0] = $0 + 0 > 208 }
-        END { for (left = middle; light[left - 1]; left--); for (right = middle; light[right + 1]; right++); print left, right }'
-}
+light_run() { light_bands 0 "$1" "$width" across | awk -v middle="$2" '$1 <= middle && middle <= $2'; }
 read -r bar_left bar_right <<<"$(light_run "${rows[1]:-0}" "$((box_left + box_width / 2))")"
 offset=$(((bar_left + bar_right + 1) / 2 - width / 2))
 check "the game-over box is centred on the board (${offset} px off; seen from $bar_left to $bar_right)" test "$offset" -ge -20 -a "$offset" -le 20
