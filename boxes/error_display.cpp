@@ -10,6 +10,7 @@
 #include <fcntl.h>
 
 #include "descriptor.h"
+#include "message_boxes.h"
 #include "window_display.h"
 
 namespace kwintor {
@@ -71,7 +72,7 @@ void StandardErrorDisplay(const QString& message)
     GiveToOwner(box);
     box.setObjectName(QStringLiteral("kwintorErrorDisplay"));
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    RunBox(box);
     reserve.Take();
 }
 

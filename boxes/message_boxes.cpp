@@ -27,6 +27,8 @@ namespace kwintor {
 namespace {
 
 constexpr int MaxInputLength = 255;
+
+BoxWindow boxWindow = nullptr;
 // Room for the icon and three buttons that window managers put beside a caption.
 constexpr int CaptionButtonsWidth = 120;
 // On Wayland Qt draws the caption itself: 14-pixel type between an icon and
@@ -61,6 +63,9 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QDialog::paintEvent(event);
+        // Inside a window of the game's own, that window's frame is the edge.
+        if (!isWindow())
+            return;
         QPainter painter(this);
         QStyleOptionFrame edge;
         edge.initFrom(this);
@@ -139,10 +144,14 @@ void ShowExplanationsUnder(QLineEdit& edit, const ExplainingValidator& validator
 
 }  // namespace
 
+int RunBox(QDialog& box) { return boxWindow != nullptr ? boxWindow(box) : box.exec(); }
+
+void ShowBoxesIn(BoxWindow show) { boxWindow = show; }
+
 int StandardMessageBox(const QString& text)
 {
     MessageDialog dialog(text);
-    return dialog.exec();
+    return RunBox(dialog);
 }
 
 QString StandardInputBox(const QString& caption, const QString& prompt, const QString& initialText,
@@ -159,7 +168,7 @@ QString StandardInputBox(const QString& caption, const QString& prompt, const QS
     // In the middle of the screen, not of the window it belongs to.
     dialog.adjustSize();
     dialog.move(dialog.screen()->availableGeometry().center() - dialog.rect().center());
-    return dialog.exec() == QDialog::Accepted ? edit->text() : initialText;
+    return RunBox(dialog) == QDialog::Accepted ? edit->text() : initialText;
 }
 
 }  // namespace kwintor

@@ -8,7 +8,17 @@
 
 #include "prompts.h"
 
+class QDialog;
+
 namespace kwintor {
+
+// Shows `box` modally and returns its result: in the desktop's frame
+// unless ShowBoxesIn has put a window of the game's own around the boxes.
+int RunBox(QDialog& box);
+
+// Who shows the boxes from now on; null hands them back to the desktop.
+using BoxWindow = int (*)(QDialog& box);
+void ShowBoxesIn(BoxWindow show);
 
 // The real box behind ShowMessageBox.
 int StandardMessageBox(const QString& text);

@@ -3,6 +3,7 @@
 
 #include "platform_choice.h"
 
+#include <QGuiApplication>
 #include <QLoggingCategory>
 
 #include "screen_probe.h"
@@ -38,6 +39,12 @@ bool PreferXwayland(const SessionFacts& session)
 {
     return session.chosenPlatform.isEmpty() && session.waylandSession && session.compositorAnswered &&
         !session.compositorDrawsFrames && session.x11DisplayOffered;
+}
+
+bool QtDrawsFrames(const SessionFacts& session)
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        session.compositorAnswered && !session.compositorDrawsFrames;
 }
 
 Platform PlatformQtWillUse(const SessionFacts& session)

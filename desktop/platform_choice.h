@@ -32,6 +32,11 @@ SessionFacts ReadSession();
 // them and centres them on the board. The player's own choice stands.
 bool PreferXwayland(const SessionFacts& session);
 
+// Whether Qt draws stand-in frames around the windows that draw none of
+// their own, the boxes: on Wayland, beside a compositor that draws none.
+// Asks the application object, which knows the platform it opened.
+bool QtDrawsFrames(const SessionFacts& session);
+
 enum class Platform { X11, Wayland, Other };
 
 // Which of Qt's platforms the application object is going to load: the

@@ -116,8 +116,9 @@ void TGradientForm::SetUseWin98Gradient(bool use) { useWin98Gradient_ = use; }
 void TGradientForm::SetBorderIcons(TBorderIcons icons)
 {
     borderIcons_ = icons;
-    Qt::WindowFlags flags =
-        windowType() | Qt::FramelessWindowHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    Qt::WindowFlags flags = windowType() | Qt::FramelessWindowHint | Qt::WindowTitleHint;
+    // Qt hands a customised window with buttons back to the desktop's frame.
+    flags.setFlag(Qt::CustomizeWindowHint, icons == 0);
     flags.setFlag(Qt::WindowSystemMenuHint, (icons & biSystemMenu) != 0);
     flags.setFlag(Qt::WindowCloseButtonHint, (icons & biSystemMenu) != 0);
     flags.setFlag(Qt::WindowMinimizeButtonHint, (icons & biMinimize) != 0);

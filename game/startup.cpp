@@ -9,8 +9,10 @@
 #include <QStyleFactory>
 
 #include "about_window.h"
+#include "captioned_box.h"
 #include "desktop_metrics.h"
 #include "main_window.h"
+#include "message_boxes.h"
 #include "najlepsi.h"
 #include "platform_choice.h"
 #include "screen_zoom.h"
@@ -70,6 +72,8 @@ int RunKwintor(int argc, char* argv[])
     ZoomToScreen(session);
     QApplication application(argc, argv);
     SetUpApplication(application);
+    if (QtDrawsFrames(session))
+        ShowBoxesIn(ShowUnderGradientCaption);
     KwintorWindows windows;
     Form1->showMaximized();
     desktop::FillUnpaintedEdge(*Form1, Form1->palette().color(QPalette::Window));

@@ -19,8 +19,10 @@
 #include <QTest>
 #include <QWidget>
 
+#include <array>
 #include <stdexcept>
 
+#include "captioned_box.h"
 #include "error_display.h"
 #include "message_boxes.h"
 #include "modal_script.h"
@@ -31,6 +33,23 @@ using namespace kwintor;
 namespace {
 
 const QString applicationTitle = QStringLiteral("Kwintor – próba");
+
+// Every box is tried in the desktop's frame and inside the game's own
+// window, which it gets where the desktop draws no frames.
+enum class Frame { Desktop, GameWindow };
+constexpr std::array frames {std::pair {Frame::Desktop, "desktop's frame"},
+                             std::pair {Frame::GameWindow, "game's window"}};
+
+class BoxesShownIn {
+public:
+    explicit BoxesShownIn(Frame frame)
+    {
+        ShowBoxesIn(frame == Frame::GameWindow ? ShowUnderGradientCaption : nullptr);
+    }
+    ~BoxesShownIn() { ShowBoxesIn(nullptr); }
+    BoxesShownIn(const BoxesShownIn&) = delete;
+    BoxesShownIn& operator=(const BoxesShownIn&) = delete;
+};
 
 // The ways a player gets rid of a box.
 enum class Answer { OkButton, CancelButton, EnterKey, EscapeKey, WindowFrame };
@@ -113,6 +132,7 @@ void Throw(Fault fault)
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Frame)
 Q_DECLARE_METATYPE(Answer)
 Q_DECLARE_METATYPE(Fault)
 Q_DECLARE_METATYPE(Box)
@@ -124,35 +144,52 @@ private slots:
     void initTestCase();
     void messageBoxResults_data();
     void messageBoxResults();
+    void messageBoxLooks_data() { FrameRows(); }
     void messageBoxLooks();
     void inputBoxResults_data();
     void inputBoxResults();
+    void inputBoxLooks_data() { FrameRows(); }
     void inputBoxLooks();
     void inputBoxIsCentredOnTheScreen();
     void errorDisplay_data();
     void errorDisplay();
     void boxesBelongToTheirWindow_data();
     void boxesBelongToTheirWindow();
+
+private:
+    static void FrameRows();
 };
+
+void StandardBoxesTest::FrameRows()
+{
+    QTest::addColumn<Frame>("frame");
+    for (const auto& [frame, where] : frames)
+        QTest::newRow(where) << frame;
+}
 
 void StandardBoxesTest::initTestCase() { SetApplicationTitle(applicationTitle); }
 
 void StandardBoxesTest::messageBoxResults_data()
 {
+    QTest::addColumn<Frame>("frame");
     QTest::addColumn<Answer>("answer");
     QTest::addColumn<int>("result");
 
-    QTest::newRow("OK button") << Answer::OkButton << int(MessageBoxOk);
-    QTest::newRow("Enter") << Answer::EnterKey << int(MessageBoxOk);
-    QTest::newRow("Escape") << Answer::EscapeKey << int(MessageBoxOk);
-    QTest::newRow("window frame") << Answer::WindowFrame << int(MessageBoxClosed);
+    for (const auto& [frame, where] : frames) {
+        QTest::addRow("OK button, %s", where) << frame << Answer::OkButton << int(MessageBoxOk);
+        QTest::addRow("Enter, %s", where) << frame << Answer::EnterKey << int(MessageBoxOk);
+        QTest::addRow("Escape, %s", where) << frame << Answer::EscapeKey << int(MessageBoxOk);
+        QTest::addRow("window frame, %s", where) << frame << Answer::WindowFrame << int(MessageBoxClosed);
+    }
 }
 
 void StandardBoxesTest::messageBoxResults()
 {
+    QFETCH(Frame, frame);
     QFETCH(Answer, answer);
     QFETCH(int, result);
 
+    const BoxesShownIn shownIn(frame);
     bool closedByAnswer = false;
     ModalScript reply;
     reply.Then({}, [&](QWidget& box) { closedByAnswer = Give(box, answer); });
@@ -163,6 +200,8 @@ void StandardBoxesTest::messageBoxResults()
 
 void StandardBoxesTest::messageBoxLooks()
 {
+    QFETCH(Frame, frame);
+    const BoxesShownIn shownIn(frame);
     Looks looks;
     ModalScript reply;
     reply.Then({}, [&](QWidget& box) {
@@ -180,26 +219,33 @@ void StandardBoxesTest::messageBoxLooks()
 
 void StandardBoxesTest::inputBoxResults_data()
 {
+    QTest::addColumn<Frame>("frame");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<Answer>("answer");
     QTest::addColumn<QString>("result");
 
     const QString name = QStringLiteral("Nowak");
-    QTest::newRow("OK button") << name << Answer::OkButton << name;
-    QTest::newRow("Enter") << name << Answer::EnterKey << name;
-    QTest::newRow("Cancel button") << name << Answer::CancelButton << QStringLiteral("Gracz");
-    QTest::newRow("Escape") << name << Answer::EscapeKey << QStringLiteral("Gracz");
-    QTest::newRow("window frame") << name << Answer::WindowFrame << QStringLiteral("Gracz");
-    QTest::newRow("nothing typed") << QString() << Answer::OkButton << QStringLiteral("Gracz");
-    QTest::newRow("cut at 255") << QString(300, u'x') << Answer::OkButton << QString(255, u'x');
+    const QString kept = QStringLiteral("Gracz");
+    for (const auto& [frame, where] : frames) {
+        QTest::addRow("OK button, %s", where) << frame << name << Answer::OkButton << name;
+        QTest::addRow("Enter, %s", where) << frame << name << Answer::EnterKey << name;
+        QTest::addRow("Cancel button, %s", where) << frame << name << Answer::CancelButton << kept;
+        QTest::addRow("Escape, %s", where) << frame << name << Answer::EscapeKey << kept;
+        QTest::addRow("window frame, %s", where) << frame << name << Answer::WindowFrame << kept;
+    }
+    QTest::newRow("nothing typed") << Frame::Desktop << QString() << Answer::OkButton << kept;
+    QTest::newRow("cut at 255") << Frame::Desktop << QString(300, u'x') << Answer::OkButton
+                                << QString(255, u'x');
 }
 
 void StandardBoxesTest::inputBoxResults()
 {
+    QFETCH(Frame, frame);
     QFETCH(QString, typed);
     QFETCH(Answer, answer);
     QFETCH(QString, result);
 
+    const BoxesShownIn shownIn(frame);
     bool closedByAnswer = false;
     ModalScript reply;
     reply.Then({}, [&](QWidget& box) {
@@ -216,6 +262,8 @@ void StandardBoxesTest::inputBoxResults()
 
 void StandardBoxesTest::inputBoxLooks()
 {
+    QFETCH(Frame, frame);
+    const BoxesShownIn shownIn(frame);
     Looks looks;
     QString selected;
     bool editHasFocus = false;
@@ -262,20 +310,26 @@ void StandardBoxesTest::inputBoxIsCentredOnTheScreen()
 
 void StandardBoxesTest::errorDisplay_data()
 {
+    QTest::addColumn<Frame>("frame");
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("game error") << Fault::GameError
+    QTest::newRow("game error") << Frame::Desktop << Fault::GameError
                                 << QStringLiteral("Nie można zapisać pliku „wyniki.naj”.");
-    QTest::newRow("standard exception") << Fault::StandardError << QStringLiteral("Zapis się nie udał.");
-    QTest::newRow("anything else") << Fault::Other << QStringLiteral("Nieznany błąd.");
+    QTest::newRow("standard exception")
+        << Frame::Desktop << Fault::StandardError << QStringLiteral("Zapis się nie udał.");
+    QTest::newRow("anything else") << Frame::Desktop << Fault::Other << QStringLiteral("Nieznany błąd.");
+    QTest::newRow("in the game's window")
+        << Frame::GameWindow << Fault::Other << QStringLiteral("Nieznany błąd.");
 }
 
 void StandardBoxesTest::errorDisplay()
 {
+    QFETCH(Frame, frame);
     QFETCH(Fault, fault);
     QFETCH(QString, text);
 
+    const BoxesShownIn shownIn(frame);
     QString name;
     QString shown;
     QString caption;
@@ -284,7 +338,10 @@ void StandardBoxesTest::errorDisplay()
     ModalScript reply;
     reply.Then({}, [&](QWidget& modal) {
         name = modal.objectName();
-        if (const auto* box = qobject_cast<QMessageBox*>(&modal)) {
+        const auto* box = qobject_cast<QMessageBox*>(&modal);
+        if (box == nullptr)
+            box = modal.findChild<QMessageBox*>();
+        if (box != nullptr) {
             shown = box->text();
             caption = box->windowTitle();
             icon = box->icon();
@@ -305,15 +362,17 @@ void StandardBoxesTest::errorDisplay()
 
 void StandardBoxesTest::boxesBelongToTheirWindow_data()
 {
+    QTest::addColumn<Frame>("frame");
     QTest::addColumn<Box>("box");
     QTest::addColumn<bool>("insideADialog");
 
-    QTest::newRow("message box over the board") << Box::Message << false;
-    QTest::newRow("message box over a dialog") << Box::Message << true;
-    QTest::newRow("input box over the board") << Box::Input << false;
-    QTest::newRow("input box over a dialog") << Box::Input << true;
-    QTest::newRow("error display over the board") << Box::Error << false;
-    QTest::newRow("error display over a dialog") << Box::Error << true;
+    QTest::newRow("message box over the board") << Frame::Desktop << Box::Message << false;
+    QTest::newRow("message box over a dialog") << Frame::Desktop << Box::Message << true;
+    QTest::newRow("input box over the board") << Frame::Desktop << Box::Input << false;
+    QTest::newRow("input box over a dialog") << Frame::Desktop << Box::Input << true;
+    QTest::newRow("error display over the board") << Frame::Desktop << Box::Error << false;
+    QTest::newRow("error display over a dialog") << Frame::Desktop << Box::Error << true;
+    QTest::newRow("message box in the game's window") << Frame::GameWindow << Box::Message << true;
 }
 
 // A box with no window of its own to stay above is lost behind the board
@@ -321,9 +380,11 @@ void StandardBoxesTest::boxesBelongToTheirWindow_data()
 // game waiting for something the player cannot see.
 void StandardBoxesTest::boxesBelongToTheirWindow()
 {
+    QFETCH(Frame, frame);
     QFETCH(Box, box);
     QFETCH(bool, insideADialog);
 
+    const BoxesShownIn shownIn(frame);
     QWidget board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
@@ -357,6 +418,7 @@ void StandardBoxesTest::boxesBelongToTheirWindow()
 
     QCOMPARE(owner, insideADialog ? &dialog : &board);
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+    QCOMPARE(flags.testFlag(Qt::FramelessWindowHint), frame == Frame::GameWindow);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     if (box == Box::Message)
