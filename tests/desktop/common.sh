@@ -152,6 +152,35 @@ light_bands() {
 # column X, from 80 rows above Y to 160 below; nothing if there is none.
 title_bar_rows() { light_bands "$1" "$(($2 - 80))" 240 down | head -n 1; }
 
+# changed_region BEFORE AFTER: "left top width height" of what differs
+# below the board's caption and menu, where its boxes and windows stand,
+# but for the clock, which goes on, and for thin lines such as a slot's
+# focus frame; a window with its shadow is a solid block.
+changed_region() {
+    local below=$((top + 80))
+    convert "$1" "$2" -compose difference -composite \
+        -fill black -draw "rectangle $(board_x 360),$(board_y 200) $(board_x 472),$(board_y 264)" \
+        -crop "+0+$below" +repage -threshold 1% -morphology Erode Square:3 -trim -format '%X %Y %w %h' info: 2>/dev/null |
+        awk -v below="$below" '{print $1 + 0, $2 + below, $3, $4}'
+}
+
+# A window of the game's, found by what it changed on the board since
+# remember_board; a change of less than 200 pixels across is none.
+remember_board() { picture && cp "$scratch/screen.png" "$scratch/board.png"; }
+window_region() {
+    read -r box_left box_top box_width _ <<<"$(changed_region "$scratch/board.png" "$scratch/screen.png")"
+    (( box_width > 200 ))
+}
+window_shown() { picture && window_region; }
+window_gone() { picture && ! window_region; }
+# The found window's top rows are its own active caption, red at a quarter
+# across, under no title bar of the desktop's or of Qt's.
+own_caption_on_top() {
+    local colour
+    colour=$(pixel "$((box_left + box_width / 4))" "$((box_top + 6))")
+    (( 16#${colour:1:2} > 16#${colour:3:2} + 40 ))
+}
+
 # Opcje → Dźwięk by the keyboard, in the game's window with the focus:
 # switches its sound off or on.
 switch_sound() { xdotool key alt+g Right Down Down Return; }

@@ -11,7 +11,8 @@
 # centred on the board under GNOME's frame, the board's caption inactive
 # behind it, and once its OK button closes it the board's caption is
 # active again; "Pomoc" shows the about window above the board under its
-# own caption alone.
+# own caption alone. Started on Wayland itself, the game shows its
+# game-over box under its own caption alone, and Return closes it.
 # Run: KWINTOR_BINARY=build/debug/game/kwintor bash tests/desktop/gnome_shell.sh
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -64,6 +65,7 @@ gnome-shell --help 2>&1 | grep -q -- --sm-disable && session_manager_off=(--sm-d
 start_logged shell gnome-shell --headless --wayland --wayland-display=kwintor-shell \
     --virtual-monitor 1920x1080 "${session_manager_off[@]}"
 shell ready || fail "GNOME Shell did not start: $(tail -n 20 "$scratch/shell.log")"
+start_logged held-devices /usr/bin/python3 "$here/gnome_shell_client.py" hold
 shell_x_display() { sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$scratch/shell.log" | grep .; }
 display=$(wait_until shell_x_display) || fail "GNOME Shell named no X display: $(tail -n 20 "$scratch/shell.log")"
 export DISPLAY=$display WAYLAND_DISPLAY=kwintor-shell
@@ -184,6 +186,35 @@ read -r box_left box_top box_width box_height <<<"$(bounds "$about")"
 dark_above() { local colour; colour=$(pixel "$((box_left + box_width / 4))" "$((box_top - $1))"); (( 16#${colour:1:2} <= 208 )); }
 no_title_bar() { dark_above 8 && dark_above 24; }
 check "GNOME draws no title bar over the about window's own caption" no_title_bar
+
+# Started on Wayland itself, as a player may choose: Mutter draws no frames
+# there, so the game-over box comes in a window of the game's own under its
+# gradient caption, never under Qt's stand-in title bar, and Return closes it.
+# X sees no pointer over Wayland windows: the game is given up by the keys,
+# from its first slot to "Poddaję grę".
+stop_process "$game_pid"
+start_game QT_QPA_PLATFORM=wayland
+wait_until becomes_active || fail "the board showed no active caption on Wayland: $(cat "$scratch/game.log")"
+shell keys Tab Tab
+remember_board
+shell keys space
+wait_until window_shown || fail "no game-over box on Wayland: $(cat "$scratch/game.log")"
+sleep 1
+picture
+cp "$scratch/screen.png" "${KWINTOR_GNOME_SHOTS:-$scratch}/gnome-wayland-game-over.png"
+# GNOME 48 and later dim the board behind a modal box: the box is what
+# differs from the board dimmed as much as its face, far below the box.
+cp "$scratch/board.png" "$scratch/undimmed.png"
+face=$(pixel 1900 1000)
+convert "$scratch/undimmed.png" -channel RGB \
+    -evaluate multiply "$(awk -v face="$((16#${face:1:2}))" 'BEGIN { print face / 192 }')" "$scratch/board.png"
+window_region || fail "the game-over box on Wayland went before it was looked at"
+check "the game-over box on Wayland carries the game's own caption alone (from $box_left $box_top, $box_width wide)" own_caption_on_top
+check "the board's caption is inactive behind the game-over box on Wayland" caption_inactive
+cp "$scratch/undimmed.png" "$scratch/board.png"
+shell keys Return
+check "Return closes the game-over box on Wayland" soon window_gone
+check "the board's caption is active again after the box on Wayland" soon becomes_active
 
 fail_if_any_check_failed
 echo "PASS: the game on GNOME Shell"

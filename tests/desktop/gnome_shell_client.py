@@ -8,9 +8,13 @@
     gnome_shell_client.py click X Y        the left button pressed and let go at X Y
     gnome_shell_client.py drag X Y TO_X TO_Y   the left button dragged from X Y to TO_X TO_Y
     gnome_shell_client.py keys KEY...      keys pressed and let go one after another (Tab, space, Return, Escape, Down, F2)
+    gnome_shell_client.py hold             keeps a keyboard and a pointer on the seat until stopped
 
 The pointer and the keys are Mutter's remote-desktop input, which reaches
-programs as a player's own does. Without a screen-cast stream it moves
+programs as a player's own does. Each gesture's session brings its own
+devices; the seat keeps the held ones between gestures, so that no program
+loses its keyboard when a gesture ends and misses the next one's first
+keys while it binds the keyboard again. Without a screen-cast stream it moves
 the pointer only by steps: it goes to the bottom-right corner first, where
 GNOME has no hot corner, and from there to X Y. Exits with 3 when the
 pointer never left the screen's centre, where the shell starts it.
@@ -27,7 +31,8 @@ from gi.repository import Gio, GLib  # noqa: E402
 SHELL = "org.gnome.Shell"
 REMOTE = "org.gnome.Mutter.RemoteDesktop"
 LEFT_BUTTON = 0x110  # BTN_LEFT
-KEYSYMS = {"Tab": 0xFF09, "space": 0x20, "Return": 0xFF0D, "Escape": 0xFF1B, "Down": 0xFF54, "F2": 0xFFBF}
+KEYSYMS = {"Tab": 0xFF09, "space": 0x20, "Return": 0xFF0D, "Escape": 0xFF1B, "Down": 0xFF54, "F2": 0xFFBF,
+           "Shift_L": 0xFFE1}
 BEYOND_ANY_SCREEN = 100000.0
 # Headless Mutter 48 and 51 on a busy machine often start with the
 # pointer's events kept from the windows: the shell draws its pointer where
@@ -190,6 +195,14 @@ def main():
     command, arguments = sys.argv[1], sys.argv[2:]
     if command == "ready":
         ready()
+    elif command == "hold":
+        # The shell makes a session's devices at its first event: a Shift
+        # and a motion by nothing make them here.
+        devices = Input()
+        devices.key("Shift_L")
+        devices.motion(0, 0)
+        while True:
+            time.sleep(3600)
     elif command == "shot":
         shot(arguments[0])
     elif command in ("click", "drag", "keys"):

@@ -40,17 +40,6 @@ click() {
         fail "nothing changed after a click at $1 $2: $(tail -n 5 "$scratch/game.log")"
 }
 
-# changed_region BEFORE AFTER: "left top width height" of what differs
-# below the board's caption and menu, where its boxes and windows stand,
-# but for the clock, which goes on, and for thin lines such as a slot's
-# focus frame; a window with its shadow is a solid block.
-changed_region() {
-    convert "$1" "$2" -compose difference -composite \
-        -fill black -draw "rectangle $(board_x 360),$(board_y 200) $(board_x 472),$(board_y 264)" \
-        -crop +0+80 +repage -threshold 1% -morphology Erode Square:3 -trim -format '%X %Y %w %h' info: 2>/dev/null |
-        awk '{print $1 + 0, $2 + 80, $3, $4}'
-}
-
 use_private_session
 start_xvfb 1920x1080x24
 kwin_output=$DISPLAY
@@ -127,15 +116,6 @@ kwin unminimise
 check "the minimised board comes back when activated" wait_until maximised
 check "the board's caption is active once it is back" soon becomes_active
 
-# A window of the game's, found by what it changed on the board since
-# remember_board; a change of less than 200 pixels across is none.
-remember_board() { picture && cp "$scratch/screen.png" "$scratch/board.png"; }
-window_region() {
-    read -r box_left box_top box_width _ <<<"$(changed_region "$scratch/board.png" "$scratch/screen.png")"
-    (( box_width > 200 ))
-}
-window_shown() { picture && window_region; }
-window_gone() { picture && ! window_region; }
 # Still above the board after a click on the board's empty lower left: in
 # the same place, though its shadow may shrink as it loses the focus.
 stays_above() {
@@ -185,11 +165,6 @@ sleep 0.5
 picture
 keep_picture kwin-about.png
 window_region || fail "the about window went before it was looked at"
-own_caption_on_top() {
-    local colour
-    colour=$(pixel "$((box_left + box_width / 4))" "$((box_top + 6))")
-    (( 16#${colour:1:2} > 16#${colour:3:2} + 40 ))
-}
 check "the about window's top is its own caption, under no title bar of KWin's" own_caption_on_top
 check "the about window stays above the board when the board is clicked" stays_above
 
