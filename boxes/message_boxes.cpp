@@ -27,8 +27,6 @@ namespace kwintor {
 namespace {
 
 constexpr int MaxInputLength = 255;
-
-BoxWindow boxWindow = nullptr;
 // Room for the icon and three buttons that window managers put beside a caption.
 constexpr int CaptionButtonsWidth = 120;
 // On Wayland Qt draws the caption itself: 14-pixel type between an icon and
@@ -141,6 +139,9 @@ void ShowExplanationsUnder(QLineEdit& edit, const ExplainingValidator& validator
     layout->insertWidget(layout->indexOf(&edit) + 1, explanation);
     QObject::connect(&validator, &ExplainingValidator::Explained, explanation, &QLabel::setText);
 }
+
+// Who shows the boxes instead of the desktop's frame; none at first.
+BoxWindow boxWindow = nullptr;
 
 }  // namespace
 

@@ -63,4 +63,3 @@ int ShowUnderGradientCaption(QDialog& box)
 }
 
 }  // namespace kwintor
-
